@@ -37,5 +37,6 @@ const std::vector<Command>& Commands();
 // Command implementations, one file each.
 int RunRaces(Context&, const std::vector<std::string>&);
 int RunShow(Context&, const std::vector<std::string>&);
+int RunImport(Context&, const std::vector<std::string>&);
 
 }  // namespace orvane::cli

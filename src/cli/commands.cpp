@@ -9,6 +9,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"races", "", 0, 0, RunRaces},
       {"show", "RACE", 1, 1, RunShow},
+      {"import", "ARCHIVE", 1, 1, RunImport},
   };
   return commands;
 }
