@@ -38,5 +38,6 @@ const std::vector<Command>& Commands();
 int RunRaces(Context&, const std::vector<std::string>&);
 int RunShow(Context&, const std::vector<std::string>&);
 int RunImport(Context&, const std::vector<std::string>&);
+int RunParams(Context&, const std::vector<std::string>&);
 
 }  // namespace orvane::cli

@@ -10,6 +10,7 @@ const std::vector<Command>& Commands() {
       {"races", "", 0, 0, RunRaces},
       {"show", "RACE", 1, 1, RunShow},
       {"import", "ARCHIVE", 1, 1, RunImport},
+      {"params", "FILE", 1, 1, RunParams},
   };
   return commands;
 }

@@ -1,21 +1,49 @@
+#include <chrono>
 #include <ostream>
 
 #include "cli/cli_context.hpp"
+#include "core/bets/formation.hpp"
 #include "core/data/cp932.hpp"
 #include "core/data/record.hpp"
+#include "core/data/text_helpers.hpp"
+#include "core/race/grid_cells.hpp"
+#include "core/race/race_view.hpp"
 
 namespace orvane::cli {
+namespace {
+
+Date Today() { return Date(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())); }
+
+std::string Points(double value, bool loaded) { return loaded ? OneDecimal(value) : std::string(); }
+
+}  // namespace
 
 int RunShow(Context& context, const std::vector<std::string>& args) {
   RaceCard card;
   if (!context.LoadCard(card)) return kDataError;
   int race = 0;
   if (!context.ParseRace(args[0], card, race)) return kDataError;
-  const RaceSummary& s = card.Summary(race);
-  context.out << ToUtf8(s.TitleText) << '\n' << ToUtf8(s.DescriptionText) << '\n';
+  // No race was shown before: the formation pattern is the one at program start.
+  const auto view = ComputeRace(card, race, context.folder, context.manual, kTrioPattern, Today());
+  if (!view) {
+    context.err << view.error() << '\n';
+    return kDataError;
+  }
+  if (!view->ParamsMessage.empty()) context.err << view->ParamsMessage << '\n';
+
+  context.out << ToUtf8(view->Summary.TitleText) << '\n'
+              << ToUtf8(view->Summary.DescriptionText) << '\n'
+              << ToUtf8(view->FrontRunnerLabel) << '\n';
   const int first = card.FirstEntry(race);
-  for (int k = 0; k < card.RunnerCount(race); ++k) {
-    context.out << k + 1 << '\t' << ToUtf8(TrimmedField(card.EntryLine(first + k), 33, 18)) << '\n';
+  for (size_t k = 0; k < view->Runners.size(); ++k) {
+    const TBachu& r = view->Runners[k];
+    const bool loaded = view->ParamsLoaded;
+    const std::string popularity = view->Popularity.Shown ? std::to_string(r.Popularity) : std::string();
+    context.out << ToUtf8(MarkText(view->MarkPositions[k])) << '\t' << view->Rows[k].Bracket << '\t' << k + 1 << '\t'
+                << ToUtf8(TrimmedField(card.EntryLine(first + static_cast<int>(k)), 33, 18)) << '\t'
+                << ToUtf8(r.RunningStyle) << '\t' << ToUtf8(r.DistanceChange) << '\t' << r.TypeClass << '\t'
+                << popularity << '\t' << Points(r.WinPoints, loaded) << '\t' << Points(r.ReturnPoints, loaded) << '\t'
+                << Points(r.TotalPoints, loaded) << '\n';
   }
   return kOk;
 }
