@@ -1,0 +1,80 @@
+#include "ui/view/race_grid_delegate.hpp"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+
+#include "ui/app/fonts.hpp"
+#include "ui/art/artwork.hpp"
+#include "ui/view/cell_document.hpp"
+#include "ui/view/race_grid_model.hpp"
+
+namespace orvane::ui {
+namespace {
+
+constexpr int kCellPixelSize = 12;
+const QColor kRestBorder(0x00, 0x80, 0xFF);
+
+const QPixmap& TypePicture(int rank) {
+  static const std::array<QPixmap, 4> pictures{art::TypePicture(0), art::TypePicture(1), art::TypePicture(2),
+                                               art::TypePicture(3)};
+  return pictures[static_cast<size_t>(std::clamp(rank, 0, 3))];
+}
+
+// Where the laid-out text starts so that it stands in the middle of the cell.
+QPointF TextOrigin(const QTextDocument& document, const QRect& rect) {
+  const qreal spare = rect.height() - document.size().height();
+  return {static_cast<qreal>(rect.left()), rect.top() + std::max<qreal>(0, spare / 2)};
+}
+
+}  // namespace
+
+QFont RaceGridDelegate::CellFont(int column) {
+  return column >= kFirstPastColumn ? FixedFont(kCellPixelSize) : ProportionalFont(kCellPixelSize);
+}
+
+void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  const QRect rect = option.rect;
+  const QVariant background = index.data(Qt::BackgroundRole);
+  painter->fillRect(rect, background.isValid() ? background.value<QColor>() : QColor(Qt::white));
+
+  if (const QVariant rank = index.data(RaceGridModel::TypePictureRole); rank.isValid()) {
+    const QPixmap& picture = TypePicture(rank.toInt());
+    const QSize size = picture.deviceIndependentSize().toSize();
+    painter->drawPixmap(rect.left() + (rect.width() - size.width()) / 2,
+                        rect.top() + (rect.height() - size.height()) / 2, picture);
+  }
+
+  const QString html = index.data(Qt::DisplayRole).toString();
+  if (!html.isEmpty()) {
+    const auto document = LayOutCell(html, CellFont(index.column()), rect.width());
+    const QVariant font = index.data(Qt::ForegroundRole);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, font.isValid() ? font.value<QColor>() : QColor(Qt::black));
+    const QPointF origin = TextOrigin(*document, rect);
+    context.clip = QRectF(QPointF(0, 0), QSizeF(rect.width(), rect.bottom() - origin.y() + 1));
+    painter->save();
+    painter->setClipRect(rect);
+    painter->translate(origin);
+    document->documentLayout()->draw(painter, context);
+    painter->restore();
+  }
+
+  if (index.data(RaceGridModel::RestBorderRole).toBool()) {
+    painter->fillRect(QRect(rect.left(), rect.top(), 2, rect.height()), kRestBorder);
+  }
+}
+
+QSize RaceGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  return option.rect.size();
+}
+
+QString RaceGridDelegate::AnchorAt(const QModelIndex& index, const QRect& rect, QPoint pos) const {
+  const QString html = index.data(Qt::DisplayRole).toString();
+  if (html.isEmpty()) return {};
+  const auto document = LayOutCell(html, CellFont(index.column()), rect.width());
+  return document->documentLayout()->anchorAt(QPointF(pos) - TextOrigin(*document, rect));
+}
+
+}  // namespace orvane::ui

@@ -1,0 +1,68 @@
+#include "ui/view/race_grid_view.hpp"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "core/race/grid_headers.hpp"
+#include "ui/app/fonts.hpp"
+
+namespace orvane::ui {
+
+RaceGridView::RaceGridView(QWidget* parent) : QTableView(parent) {
+  setObjectName(QStringLiteral("Grid1"));
+  setModel(&model_);
+  setItemDelegate(&delegate_);
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);
+  setWordWrap(false);
+
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(kRowHeight);
+  verticalHeader()->setMinimumSectionSize(kRowHeight);
+
+  QHeaderView* header = horizontalHeader();
+  header->setFont(ProportionalFont(12));
+  header->setFixedHeight(kHeaderHeight);
+  header->setSectionResizeMode(QHeaderView::Fixed);
+  header->setHighlightSections(false);
+  header->setSectionsClickable(true);
+  header->setSortIndicatorShown(true);
+  header->setMinimumSectionSize(1);
+  // The grid never sorts by itself: a click is a request that the main window answers.
+  connect(header, &QHeaderView::sectionClicked, this, &RaceGridView::HeaderClicked);
+  for (int c = 0; c < kGridColumns; ++c) setColumnWidth(c, RaceGridColumns()[static_cast<size_t>(c)].width);
+  SetSortMark(2, false);
+}
+
+void RaceGridView::SetLastPastColumnShown(bool shown) {
+  setColumnHidden(kHiddenPastColumn, !shown);
+  if (shown) setColumnWidth(kHiddenPastColumn, RaceGridColumns()[kHiddenPastColumn].width);
+}
+
+bool RaceGridView::LastPastColumnShown() const { return !isColumnHidden(kHiddenPastColumn); }
+
+void RaceGridView::SetSortMark(int column, bool descending) {
+  horizontalHeader()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+QString RaceGridView::AnchorAt(QPoint pos) const {
+  const QModelIndex index = indexAt(pos);
+  if (!index.isValid()) return {};
+  return delegate_.AnchorAt(index, visualRect(index), pos);
+}
+
+void RaceGridView::mouseMoveEvent(QMouseEvent* event) {
+  viewport()->setCursor(AnchorAt(event->position().toPoint()).isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+  QTableView::mouseMoveEvent(event);
+}
+
+void RaceGridView::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  if (const QString href = AnchorAt(event->position().toPoint()); !href.isEmpty()) emit AnchorClicked(href);
+}
+
+}  // namespace orvane::ui
