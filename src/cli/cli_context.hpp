@@ -37,6 +37,10 @@ const std::vector<Command>& Commands();
 // Command implementations, one file each.
 int RunRaces(Context&, const std::vector<std::string>&);
 int RunShow(Context&, const std::vector<std::string>&);
+int RunBets(Context&, const std::vector<std::string>&);
+int RunKmi(Context&, const std::vector<std::string>&);
+int RunIdx(Context&, const std::vector<std::string>&);
+int RunBulk(Context&, const std::vector<std::string>&);
 int RunImport(Context&, const std::vector<std::string>&);
 int RunParams(Context&, const std::vector<std::string>&);
 

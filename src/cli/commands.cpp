@@ -9,6 +9,10 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"races", "", 0, 0, RunRaces},
       {"show", "RACE", 1, 1, RunShow},
+      {"bets", "RACE", 1, 1, RunBets},
+      {"kmi", "RACE FILE", 2, 2, RunKmi},
+      {"idx", "FILE", 1, 1, RunIdx},
+      {"bulk", "FILE", 1, 1, RunBulk},
       {"import", "ARCHIVE", 1, 1, RunImport},
       {"params", "FILE", 1, 1, RunParams},
   };
