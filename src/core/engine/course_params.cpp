@@ -154,13 +154,14 @@ CourseParams LoadCourseParams(const ProgramFolder& folder, const RaceSummary& ra
   if (!name) return none;
   const fs::path dataFolder = folder.DataFolder();
   std::error_code ec;
-  const bool outerCourse = name->compare(2, 2, "SO") == 0;
-  if (outerCourse && !fs::exists(dataFolder / *name, ec)) name->erase(3, 1);  // "SO" -> "S"
-  const fs::path path = dataFolder / *name;
-  if (!fs::is_regular_file(path, ec)) return none;
-  const auto bytes = ReadFileBytes(path);
+  auto bytes = ReadFileBytes(dataFolder / *name);
+  if (!bytes && name->compare(2, 2, "SO") == 0 && !fs::exists(dataFolder / *name, ec)) {
+    name->erase(3, 1);  // "SO" -> "S": the outer course shares the inner course's file
+    bytes = ReadFileBytes(dataFolder / *name);
+  }
   if (!bytes) {
-    none.Message = bytes.error();
+    // A missing file is no error; one that is there but unreadable is.
+    if (fs::exists(dataFolder / *name, ec)) none.Message = bytes.error();
     return none;
   }
   return ParseCourseParams(SwapNibbles(*bytes), frontRunners, *name);

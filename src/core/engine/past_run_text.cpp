@@ -95,16 +95,23 @@ std::string SplitTimes(std::string_view line, int k) {
   return PadRight(text, 13);
 }
 
-std::expected<std::string, ConversionError> CornerPiece(std::string_view line, int k, bool counted) {
-  std::string text;
+// Appends the corner passing text; fails when a position is not a number.
+std::expected<void, ConversionError> AppendCorners(std::string& text, std::string_view line, int k, bool counted) {
+  std::string corners;
   for (int corner = 0; corner < 4; ++corner) {
     const bool last = corner == 3;
     auto mark = FinishMark(F(line, k, 1455 + 2 * corner, 2), last, last && counted);
     if (!mark) return std::unexpected(mark.error());
-    text += *mark;
+    corners += *mark;
   }
-  if (Trim(text).empty()) return std::string(13, ' ');
-  return counted ? "[<font color=\"#FF0000\">" + text + "</font>]" : "[" + text + "]";
+  if (Trim(corners).empty()) {
+    text.append(13, ' ');
+  } else if (counted) {
+    text += "[<font color=\"#FF0000\">" + corners + "</font>]";
+  } else {
+    text += "[" + corners + "]";
+  }
+  return {};
 }
 
 }  // namespace
@@ -122,11 +129,14 @@ std::string CutToBytes(std::string_view text, size_t maxBytes) {
 std::expected<std::string, ConversionError> PastRunText(std::string_view line, int k, const PastRun& run) {
   const std::string course = ShortCourse(F(line, k, 1065, 2));
   if (course == "--") return std::string();
-  const auto corners = CornerPiece(line, k, run.Counted);
-  if (!corners) return std::unexpected(corners.error());
 
-  std::string text = course;
-  text += std::string(F(line, k, 1081, 2)) + "/" + std::string(F(line, k, 1083, 2)) + " ";
+  std::string text;
+  text.reserve(256);
+  text += course;
+  text += F(line, k, 1081, 2);
+  text += '/';
+  text += F(line, k, 1083, 2);
+  text += ' ';
   text += PadRight(ClassPiece(line, k), 10) + " ";
   text += PadRight(JockeyPiece(line, k), 11) + " ";
   text += CountText(F(line, k, 1424, 2), W().nin);
@@ -137,7 +147,8 @@ std::expected<std::string, ConversionError> PastRunText(std::string_view line, i
   text += CutToBytes(ToHalfWidth(Trim(F(line, k, 1581, 18))), 8) + MarginPiece(line, k);
   text += "<BR>";
   text += SplitTimes(line, k);
-  text += *corners + " ";
+  if (auto corners = AppendCorners(text, line, k, run.Counted); !corners) return std::unexpected(corners.error());
+  text += ' ';
   text += CountText(F(line, k, 1188, 2), W().tou);
   text += CountText(F(line, k, 1217, 2), W().gate);
   return text;
