@@ -1,18 +1,14 @@
-#include <chrono>
 #include <ostream>
 
 #include "cli/cli_context.hpp"
-#include "core/bets/formation.hpp"
+#include "cli/computed_race.hpp"
 #include "core/data/cp932.hpp"
 #include "core/data/record.hpp"
 #include "core/data/text_helpers.hpp"
 #include "core/race/grid_cells.hpp"
-#include "core/race/race_view.hpp"
 
 namespace orvane::cli {
 namespace {
-
-Date Today() { return Date(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())); }
 
 std::string Points(double value, bool loaded) { return loaded ? OneDecimal(value) : std::string(); }
 
@@ -20,21 +16,13 @@ std::string Points(double value, bool loaded) { return loaded ? OneDecimal(value
 
 int RunShow(Context& context, const std::vector<std::string>& args) {
   RaceCard card;
-  if (!context.LoadCard(card)) return kDataError;
-  int race = 0;
-  if (!context.ParseRace(args[0], card, race)) return kDataError;
-  // No race was shown before: the formation pattern is the one at program start.
-  const auto view = ComputeRace(card, race, context.folder, context.manual, kTrioPattern, Today());
-  if (!view) {
-    context.err << view.error() << '\n';
-    return kDataError;
-  }
-  if (!view->ParamsMessage.empty()) context.err << view->ParamsMessage << '\n';
+  const std::optional<RaceView> view = ComputeRaceArgument(context, card, args[0]);
+  if (!view) return kDataError;
 
   context.out << ToUtf8(view->Summary.TitleText) << '\n'
               << ToUtf8(view->Summary.DescriptionText) << '\n'
               << ToUtf8(view->FrontRunnerLabel) << '\n';
-  const int first = card.FirstEntry(race);
+  const int first = card.FirstEntry(view->Race);
   for (size_t k = 0; k < view->Runners.size(); ++k) {
     const TBachu& r = view->Runners[k];
     const bool loaded = view->ParamsLoaded;
