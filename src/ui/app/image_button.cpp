@@ -14,38 +14,48 @@ void ImageButton::SetPictures(const QPixmap& normal, const QPixmap& hover, const
   normal_ = normal;
   hover_ = hover;
   pressed_ = pressed;
-  Show(normal_);
+  Show(Picture::Normal);
 }
 
 QSize ImageButton::sizeHint() const { return normal_.deviceIndependentSize().toSize(); }
 
 void ImageButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawPixmap(0, 0, *shown_);
+  switch (shown_) {
+    case Picture::Normal:
+      p.drawPixmap(0, 0, normal_);
+      break;
+    case Picture::Hover:
+      p.drawPixmap(0, 0, hover_);
+      break;
+    case Picture::Pressed:
+      p.drawPixmap(0, 0, pressed_);
+      break;
+  }
 }
 
-void ImageButton::Show(const QPixmap& picture) {
-  shown_ = &picture;
+void ImageButton::Show(Picture picture) {
+  shown_ = picture;
   update();
 }
 
 void ImageButton::enterEvent(QEnterEvent* event) {
-  if (supported_) Show(isDown() ? pressed_ : hover_);
+  if (supported_) Show(isDown() ? Picture::Pressed : Picture::Hover);
   QAbstractButton::enterEvent(event);
 }
 
 void ImageButton::leaveEvent(QEvent* event) {
-  if (supported_) Show(normal_);
+  if (supported_) Show(Picture::Normal);
   QAbstractButton::leaveEvent(event);
 }
 
 void ImageButton::mousePressEvent(QMouseEvent* event) {
-  if (supported_ && event->button() == Qt::LeftButton) Show(pressed_);
+  if (supported_ && event->button() == Qt::LeftButton) Show(Picture::Pressed);
   QAbstractButton::mousePressEvent(event);
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (supported_ && event->button() == Qt::LeftButton) Show(hover_);
+  if (supported_ && event->button() == Qt::LeftButton) Show(Picture::Hover);
   QAbstractButton::mouseReleaseEvent(event);
 }
 

@@ -16,8 +16,10 @@ class ImageButton : public QAbstractButton {
   void SetSupported(bool on) { supported_ = on; }
   bool Supported() const { return supported_; }
 
-  // The picture on show now.
-  const QPixmap& Shown() const { return *shown_; }
+  enum class Picture { Normal, Hover, Pressed };
+  // Shows one of the pictures until the pointer or the mouse button changes it.
+  void Show(Picture picture);
+  Picture Shown() const { return shown_; }
 
   QSize sizeHint() const override;
 
@@ -29,10 +31,8 @@ class ImageButton : public QAbstractButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  void Show(const QPixmap& picture);
-
   QPixmap normal_, hover_, pressed_;
-  const QPixmap* shown_ = &normal_;
+  Picture shown_ = Picture::Normal;
   bool supported_ = false;
 };
 

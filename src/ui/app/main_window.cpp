@@ -240,6 +240,7 @@ void TfrmOrvane::FitWindowToRows() {
 void TfrmOrvane::SetUserOddsMode(bool on) {
   userOddsMode_ = on;
   staUserOdds_->setText(on ? QStringLiteral("人気手入力モード") : QString());
+  header_->Button(6)->Show(on ? ImageButton::Picture::Pressed : ImageButton::Picture::Normal);
 }
 
 }  // namespace orvane::ui

@@ -9,6 +9,7 @@
 #include "core/data/program_folder.hpp"
 #include "core/data/race_card.hpp"
 #include "core/race/grid_sort.hpp"
+#include "core/race/race_view.hpp"
 #include "ui/app/command_table.hpp"
 
 class QLabel;
@@ -57,6 +58,8 @@ class TfrmOrvane : public QMainWindow {
   void ToggleRollUp();
 
   int CurrentRace() const { return currentRace_; }
+  // The race on screen; nullopt before the first.
+  const std::optional<RaceView>& Race() const { return race_; }
   int RaceCount() const { return card_.RaceCount(); }
   orvane::SortType CurrentSort() const { return sortType_; }
   bool DeveloperMode() const { return developerMode_; }
@@ -95,6 +98,9 @@ class TfrmOrvane : public QMainWindow {
   void RefreshRaceMenu();
   void SetUserOddsMode(bool on);
   void OnHeaderClicked(int column);
+  void RenderRace();
+  void SortRaceGrid(orvane::SortType type);
+  void ToggleUserOddsMode();
   void PopUp(QMenu* menu);
   void OpenData();
   void PreviousRace();
@@ -109,6 +115,8 @@ class TfrmOrvane : public QMainWindow {
   Startup startup_;
   RaceCard card_;
   int currentRace_ = -1;
+  std::optional<RaceView> race_;
+  int formationPattern_ = 0;  // the trifecta formation the last race left behind
   orvane::SortType sortType_ = orvane::SortType::HorseNumber;
   bool developerMode_ = false;
   bool show3Sou_ = false;

@@ -58,7 +58,7 @@ void TfrmOrvane::Execute(Command command) {
       NextRace();
       break;
     case Command::UserOdds:
-      SetUserOddsMode(!userOddsMode_);
+      ToggleUserOddsMode();
       break;
     case Command::OutputMenu:
       PopUp(menus_->Output());

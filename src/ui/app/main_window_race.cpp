@@ -1,5 +1,6 @@
-// TfrmOrvane: loading the race card and showing a race.
+// TfrmOrvane: loading the race card, showing a race and sorting its grid.
 #include <QLabel>
+#include <chrono>
 
 #include "core/data/cp932.hpp"
 #include "ui/app/command_menus.hpp"
@@ -12,6 +13,8 @@ namespace orvane::ui {
 namespace {
 
 QString Text(const std::string& cp932) { return QString::fromStdString(ToUtf8(cp932)); }
+
+Date Today() { return Date(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())); }
 
 }  // namespace
 
@@ -29,22 +32,61 @@ void TfrmOrvane::RefreshRaceMenu() {
 }
 
 void TfrmOrvane::ShowRace(int race) {
+  std::expected<RaceView, std::string> view =
+      ComputeRace(card_, race, Folder(), userOddsMode_, formationPattern_, Today());
+  if (!view) {
+    // The race on screen stays as it was.
+    TheDesktop().Inform(this, QString::fromStdString(view.error()));
+    return;
+  }
   currentRace_ = race;
-  const RaceSummary& summary = card_.Summary(race);
-  header_->Title1()->setText(Text(summary.TitleText));
-  header_->Title2()->setText(Text(summary.DescriptionText));
+  race_ = std::move(*view);
+  formationPattern_ = race_->Bets.Lists.FormationPattern;
+  header_->Title1()->setText(Text(race_->Summary.TitleText));
+  header_->Title2()->setText(Text(race_->Summary.DescriptionText));
+  RenderRace();
   grid_->show();
   FitWindowToRows();
+  if (!race_->ParamsMessage.empty()) TheDesktop().Inform(this, QString::fromStdString(race_->ParamsMessage));
+}
+
+// The grid, the front-runner label and the bet panel from the race on screen,
+// re-sorted by the current sort.
+void TfrmOrvane::RenderRace() {
+  grid_->setUpdatesEnabled(false);
+  header_->Nige()->setText(Text(race_->FrontRunnerLabel));
+  header_->BetPanel().Show(race_->Bets.Panel);
+  grid_->Model().SetRows(race_->Rows);
+  const SortSpec& spec = SortSpecOf(sortType_);
+  grid_->SetSortMark(spec.gridColumn, spec.descending);
+  // The rows come in horse-number order: only another sort moves them.
+  if (sortType_ != orvane::SortType::HorseNumber) SortRaceGrid(sortType_);
+  grid_->setUpdatesEnabled(true);
+}
+
+void TfrmOrvane::SortRaceGrid(orvane::SortType type) {
+  grid_->Model().ArrangeRows(orvane::SortRaceGrid(grid_->Model().SortTable(), type));
 }
 
 void TfrmOrvane::OnHeaderClicked(int column) {
-  const SortSpec& current = SortSpecOf(sortType_);
-  grid_->SetSortMark(current.gridColumn, current.descending);
   const std::optional<orvane::SortType> chosen = SortTypeForHeaderClick(column, sortType_);
-  if (!chosen) return;
-  sortType_ = *chosen;
+  if (chosen) sortType_ = *chosen;
+  // The mark stays on the current sort's column, whatever column was clicked.
   const SortSpec& spec = SortSpecOf(sortType_);
   grid_->SetSortMark(spec.gridColumn, spec.descending);
+  if (chosen) SortRaceGrid(sortType_);
+}
+
+void TfrmOrvane::ToggleUserOddsMode() {
+  SetUserOddsMode(!userOddsMode_);
+  if (!race_) return;
+  const int runners = static_cast<int>(race_->Runners.size());
+  const std::optional<PopularityRanks> ranks = userOddsMode_
+                                                   ? ReadUserPopularity(Folder(), race_->Summary, runners)
+                                                   : std::optional(ReadPopularity(card_.OddsFor(race_->Race), runners));
+  ApplyPopularity(*race_, userOddsMode_, ranks);
+  formationPattern_ = race_->Bets.Lists.FormationPattern;
+  RenderRace();
 }
 
 }  // namespace orvane::ui

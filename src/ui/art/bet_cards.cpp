@@ -1,6 +1,7 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <vector>
 
@@ -51,8 +52,16 @@ void PaintFrame(QPainter& p, QSize size) {
   p.setPen(QPen(QColor(255, 255, 255, 90), 1));
   p.setBrush(fill);
   p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 6, 6);
-  p.setPen(QPen(QColor(kGold.red(), kGold.green(), kGold.blue(), 150), 1));
-  p.drawLine(QPointF(6, 19.5), QPointF(size.width() - 6, 19.5));
+  // A darker band behind the first row, which names the bet.
+  QPainterPath band;
+  band.addRoundedRect(QRectF(1, 1, size.width() - 2, 22), 5, 5);
+  band.addRect(QRectF(1, 12, size.width() - 2, 11));
+  band.setFillRule(Qt::WindingFill);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 70));
+  p.drawPath(band.simplified());
+  p.setPen(QPen(QColor(kGold.red(), kGold.green(), kGold.blue(), 120), 1));
+  p.drawLine(QPointF(1, 23.5), QPointF(size.width() - 1, 23.5));
 }
 
 }  // namespace

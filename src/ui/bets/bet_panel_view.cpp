@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kLabelWidth = 120;
 constexpr int kRightAlignedWidth = 24;
+constexpr int kLabelStretch = 86;
 
 QString LabelName(size_t label) {
   // The form spells the label of position 14 with a small k.
@@ -29,7 +30,9 @@ BetPanelView::BetPanelView(QWidget* host) {
     card->hide();
     cards_[c] = card;
   }
-  const QFont font = ProportionalFont(kBetLabelPixelSize);
+  QFont font = ProportionalFont(kBetLabelPixelSize);
+  // Six horses must fit their card: the fallback fonts set "・" full width.
+  font.setStretch(kLabelStretch);
   const int height = QFontMetrics(font).height();
   for (size_t l = 0; l < labels_.size(); ++l) {
     auto* label = new QLabel(host);

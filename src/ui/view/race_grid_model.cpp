@@ -25,20 +25,25 @@ RaceGridModel::RaceGridModel(QObject* parent) : QAbstractTableModel(parent) {
   }
 }
 
-void RaceGridModel::SetRows(std::vector<RaceGridRow> rows) {
+void RaceGridModel::SetRows(const std::vector<RaceGridRow>& rows) {
   beginResetModel();
-  rows_ = std::move(rows);
+  rows_.clear();
+  rows_.reserve(rows.size());
+  for (const RaceGridRow& row : rows) {
+    ShownRow& shown = rows_.emplace_back(ShownRow{row, {}});
+    for (size_t c = 0; c < shown.html.size(); ++c) shown.html[c] = Text(row.Cells[c]);
+  }
   endResetModel();
 }
 
 void RaceGridModel::ArrangeRows(const std::vector<int>& horseNumbers) {
   emit layoutAboutToBeChanged();
-  std::vector<RaceGridRow> arranged;
+  std::vector<ShownRow> arranged;
   arranged.reserve(rows_.size());
   std::vector<bool> taken(rows_.size(), false);
   for (const int horse : horseNumbers) {
     for (size_t i = 0; i < rows_.size(); ++i) {
-      if (taken[i] || rows_[i].horseNumber != horse) continue;
+      if (taken[i] || rows_[i].data.HorseNumber != horse) continue;
       arranged.push_back(std::move(rows_[i]));
       taken[i] = true;
       break;
@@ -54,8 +59,15 @@ void RaceGridModel::ArrangeRows(const std::vector<int>& horseNumbers) {
 std::vector<int> RaceGridModel::HorseOrder() const {
   std::vector<int> order;
   order.reserve(rows_.size());
-  for (const auto& row : rows_) order.push_back(row.horseNumber);
+  for (const auto& row : rows_) order.push_back(row.data.HorseNumber);
   return order;
+}
+
+std::vector<SortRow> RaceGridModel::SortTable() const {
+  std::vector<SortRow> table;
+  table.reserve(rows_.size());
+  for (const auto& row : rows_) table.push_back(row.data.Sort);
+  return table;
 }
 
 int RaceGridModel::rowCount(const QModelIndex& parent) const {
@@ -66,19 +78,20 @@ int RaceGridModel::columnCount(const QModelIndex& parent) const { return parent.
 
 QVariant RaceGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  const RaceGridRow& row = Row(index.row());
+  const ShownRow& shown = rows_[static_cast<size_t>(index.row())];
+  const RaceGridRow& row = shown.data;
   const auto column = static_cast<size_t>(index.column());
   switch (role) {
     case Qt::DisplayRole:
-      return row.cells[column];
+      return shown.html[column];
     case Qt::BackgroundRole:
-      return ColourOf(row.colours[column].Background);
+      return ColourOf(row.Colours[column].Background);
     case Qt::ForegroundRole:
-      return ColourOf(row.colours[column].Font);
+      return ColourOf(row.Colours[column].Font);
     case TypePictureRole:
-      return index.column() == 5 && row.typePicture ? QVariant(*row.typePicture) : QVariant();
+      return index.column() == 5 && row.TypePicture ? QVariant(*row.TypePicture) : QVariant();
     case RestBorderRole:
-      return index.column() >= kFirstPastColumn && row.restBorder[column - kFirstPastColumn];
+      return index.column() >= kFirstPastColumn && row.RestBorder[column - kFirstPastColumn];
     default:
       return {};
   }

@@ -7,20 +7,12 @@
 #include <optional>
 #include <vector>
 
-#include "core/race/grid_colours.hpp"
+#include "core/race/race_view.hpp"
 
 namespace orvane::ui {
 
-inline constexpr int kGridColumns = 13;
+inline constexpr int kGridColumns = kRaceGridColumns;
 inline constexpr int kFirstPastColumn = 10;
-
-struct RaceGridRow {
-  int horseNumber = 0;
-  std::array<QString, kGridColumns> cells;  // mini-HTML
-  std::array<CellColours, kGridColumns> colours;
-  std::optional<int> typePicture;    // TypeRank of the picture over column 5
-  std::array<bool, 3> restBorder{};  // columns 10-12: the left border marks a long rest
-};
 
 class RaceGridModel : public QAbstractTableModel {
   Q_OBJECT
@@ -29,13 +21,16 @@ class RaceGridModel : public QAbstractTableModel {
 
   explicit RaceGridModel(QObject* parent = nullptr);
 
-  void SetRows(std::vector<RaceGridRow> rows);
+  // The rows of a race, in horse-number order.
+  void SetRows(const std::vector<RaceGridRow>& rows);
   // Puts the rows in the order of `horseNumbers`; rows of other horses keep
   // their places after them.
   void ArrangeRows(const std::vector<int>& horseNumbers);
-  const RaceGridRow& Row(int row) const { return rows_[static_cast<size_t>(row)]; }
+  const RaceGridRow& Row(int row) const { return rows_[static_cast<size_t>(row)].data; }
   // Horse numbers in the order on screen.
   std::vector<int> HorseOrder() const;
+  // The sort table: one row per grid row, in the order on screen.
+  std::vector<SortRow> SortTable() const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,7 +38,11 @@ class RaceGridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  std::vector<RaceGridRow> rows_;
+  struct ShownRow {
+    RaceGridRow data;
+    std::array<QString, kGridColumns> html;  // the cells as UTF-8, converted once
+  };
+  std::vector<ShownRow> rows_;
   std::array<QString, kGridColumns> headers_;
   std::array<QString, kGridColumns> hints_;
 };
