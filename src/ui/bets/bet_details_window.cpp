@@ -27,9 +27,12 @@ constexpr size_t kFileNameBytes = 7;  // a two-character venue, the race number 
 
 QString Utf(std::string_view cp932) { return QString::fromStdString(ToUtf8(cp932)); }
 
+// Arial, or a sans-serif narrow enough for a line of six 3連単 tickets; the
+// Japanese headers fall back to a Japanese font.
 QFont MemoFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK JP")});
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                    QStringLiteral("Noto Sans CJK JP")});
   font.setPixelSize(kMemoPixelSize);
   return font;
 }
