@@ -1,12 +1,13 @@
 // The bet panel on the header: which cards and labels show for each formation,
 // their texts, and where they sit.
+#include "core/bets/bet_panel.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QWidget>
 #include <map>
 
-#include "core/bets/bet_panel.hpp"
 #include "core/bets/formation.hpp"
 #include "ui/bets/bet_panel_view.hpp"
 
@@ -44,20 +45,14 @@ const PanelCase kCases[] = {
      kMarks,
      kTrioPattern,
      {true, true, true, false},
-     WithQuinellaAndExacta({{18, "3連複"},
-                            {10, "16点"},
-                            {11, "12・3"},
-                            {12, "12・3・7・1・15・9"},
-                            {13, "12・3・7・1・15・9"}})},
+     WithQuinellaAndExacta(
+         {{18, "3連複"}, {10, "16点"}, {11, "12・3"}, {12, "12・3・7・1・15・9"}, {13, "12・3・7・1・15・9"}})},
     {"formation A",
      kMarks,
      kFormationA,
      {true, true, true, false},
-     WithQuinellaAndExacta({{18, "3連単"},
-                            {10, "40点"},
-                            {11, "12・3"},
-                            {12, "12・3・7・1・15・9"},
-                            {13, "12・3・7・1・15・9"}})},
+     WithQuinellaAndExacta(
+         {{18, "3連単"}, {10, "40点"}, {11, "12・3"}, {12, "12・3・7・1・15・9"}, {13, "12・3・7・1・15・9"}})},
     {"formations B1 + B2",
      kMarks,
      kFormationsB1B2,
@@ -137,9 +132,9 @@ TEST_F(BetPanelViewTest, CardsAndLabelsSitWhereTheHeaderPlacesThem) {
   // Left edge, or the right edge of the 12-pixel box for the right-aligned ones.
   const struct {
     int label, left, right, top;
-  } places[] = {{0, 275, -1, 70},  {1, -1, 176, 86},  {2, 202, -1, 86},  {3, -1, 176, 100}, {4, 202, -1, 100},
-                {5, 425, -1, 70},  {6, -1, 327, 86},  {7, 353, -1, 86},  {8, -1, 327, 100}, {9, 353, -1, 100},
-                {10, 617, -1, 70}, {11, 499, -1, 86}, {12, 566, -1, 86}, {13, 566, -1, 100}, {14, 836, -1, 70},
+  } places[] = {{0, 275, -1, 70},  {1, -1, 176, 86},  {2, 202, -1, 86},   {3, -1, 176, 100},  {4, 202, -1, 100},
+                {5, 425, -1, 70},  {6, -1, 327, 86},  {7, 353, -1, 86},   {8, -1, 327, 100},  {9, 353, -1, 100},
+                {10, 617, -1, 70}, {11, 499, -1, 86}, {12, 566, -1, 86},  {13, 566, -1, 100}, {14, 836, -1, 70},
                 {15, 718, -1, 86}, {16, 785, -1, 86}, {17, 785, -1, 100}, {18, 468, -1, 70}};
   for (const auto& p : places) {
     const QLabel* label = view_.Label(p.label);

@@ -48,7 +48,7 @@ void SingleInstance::OnConnection() {
   while (QLocalSocket* socket = server_.nextPendingConnection()) {
     // The request may be read on readyRead or only when the peer has gone.
     const auto read = [this, socket] {
-      if (socket->readAll().contains("raise")) emit RaiseRequested();
+      if (socket->isOpen() && socket->readAll().contains("raise")) emit RaiseRequested();
     };
     connect(socket, &QLocalSocket::readyRead, this, read);
     connect(socket, &QLocalSocket::disconnected, this, [socket, read] {
