@@ -57,13 +57,13 @@ TEST_P(HeaderClickTest, AClickSortsStablyAndASecondClickReturnsToHorseNumberOrde
   ClickHeader(c.column);
   EXPECT_EQ(Window().CurrentSort(), c.sort);
   EXPECT_EQ(Grid().Model().HorseOrder(), SortRaceGrid(InitialTable(), c.sort));
-  EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorSection(), SortSpecOf(c.sort).gridColumn);
-  EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorOrder(), c.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+  EXPECT_EQ(Grid().Header().SortMarkColumn(), SortSpecOf(c.sort).gridColumn);
+  EXPECT_EQ(Grid().Header().SortMarkDescending(), c.descending);
 
   ClickHeader(c.column);
   EXPECT_EQ(Window().CurrentSort(), SortType::HorseNumber);
   EXPECT_EQ(Grid().Model().HorseOrder(), HorseNumbersInOrder(runners));
-  EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorSection(), 2);
+  EXPECT_EQ(Grid().Header().SortMarkColumn(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,8 +80,8 @@ TEST_F(RaceGridTest, ColumnsWithoutASortLeaveTheOrderAndTheMark) {
     ClickHeader(column);
     EXPECT_EQ(Window().CurrentSort(), SortType::Total) << column;
     EXPECT_EQ(Grid().Model().HorseOrder(), sorted) << column;
-    EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorSection(), 9) << column;
-    EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder) << column;
+    EXPECT_EQ(Grid().Header().SortMarkColumn(), 9) << column;
+    EXPECT_TRUE(Grid().Header().SortMarkDescending()) << column;
   }
 }
 
@@ -90,7 +90,7 @@ TEST_F(RaceGridTest, TheSortSurvivesARaceChange) {
   Window().ShowRace(3);
   EXPECT_EQ(Window().CurrentSort(), SortType::Popularity);
   EXPECT_EQ(Grid().Model().HorseOrder(), SortRaceGrid(InitialTable(), SortType::Popularity));
-  EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorSection(), 6);
+  EXPECT_EQ(Grid().Header().SortMarkColumn(), 6);
 }
 
 TEST_F(RaceGridTest, HintsOnlyOnTheHeadersThatSort) {

@@ -13,37 +13,41 @@
 namespace orvane::ui::art {
 namespace {
 
-// A printed word of a card, right-aligned so that it ends just before the
-// label it introduces, on the label's baseline.
+// A printed word of a card, on the baseline of the labels of its row. A
+// caption word ends just before the label it introduces; the bet kind starts
+// where the form puts the kind label of the third card, and is white like it.
 struct Word {
-  int labelX;  // main window x of the label the word leads to
-  int labelY;  // main window y (top) of that label
+  int x;      // main window x: the label it leads to, or where the bet kind starts
+  int labelY;  // main window y (top) of the labels of its row
   const char* text;
   int pixelSize;
+  bool betKind = false;
 };
 
-struct CardWording {
-  std::vector<Word> words;
-};
-
-CardWording WordingOf(int card) {
+std::vector<Word> WordingOf(int card) {
   switch (card) {
     case 0:
-      return {{{275, 70, "馬連(流し) 買い目数", 11}, {202, 86, "軸⇒", 12}, {202, 100, "軸⇒", 12}}};
+      return {{166, 70, "馬連", 12, true}, {275, 70, "(流し) 買い目数", 10}, {202, 86, "軸⇒", 12},
+              {202, 100, "軸⇒", 12}};
     case 1:
-      return {{{425, 70, "馬単(流し) 買い目数", 11}, {353, 86, "軸⇒", 12}, {353, 100, "軸⇒", 12}}};
+      return {{317, 70, "馬単", 12, true}, {425, 70, "(流し) 買い目数", 10}, {353, 86, "軸⇒", 12},
+              {353, 100, "軸⇒", 12}};
     case 2:
-      return {{{617, 70, "(フォーメーション) 買い目数", 9},
-               {499, 86, "1着⇒", 12},
-               {566, 86, "2着⇒", 12},
-               {566, 100, "3着⇒", 12}}};
+      return {{617, 70, "(フォーメーション) 買い目数", 10},
+              {499, 86, "1着⇒", 12},
+              {566, 86, "2着⇒", 12},
+              {566, 100, "3着⇒", 12}};
     default:
-      return {{{836, 70, "3連単(フォーメーション) 買い目数", 9},
-               {718, 86, "2着⇒", 12},
-               {785, 86, "1着⇒", 12},
-               {785, 100, "3着⇒", 12}}};
+      return {{687, 70, "3連単", 12, true},
+              {836, 70, "(フォーメーション) 買い目数", 10},
+              {718, 86, "2着⇒", 12},
+              {785, 86, "1着⇒", 12},
+              {785, 100, "3着⇒", 12}};
   }
 }
+
+// As the labels on the cards: the fallback fonts are wider than the form's.
+constexpr int kCardStretch = 86;
 
 void PaintFrame(QPainter& p, QSize size) {
   QLinearGradient fill(0, 0, 0, size.height());
@@ -74,14 +78,15 @@ QPixmap BetCard(int card) {
   p.setRenderHint(QPainter::Antialiasing);
   PaintFrame(p, rect.size());
   const int labelAscent = QFontMetrics(ProportionalFont(kBetLabelPixelSize)).ascent();
-  p.setPen(kGoldLight);
-  for (const Word& word : WordingOf(card).words) {
-    const QFont font = ProportionalFont(word.pixelSize);
+  for (const Word& word : WordingOf(card)) {
+    QFont font = ProportionalFont(word.pixelSize);
+    font.setStretch(kCardStretch);
     p.setFont(font);
+    p.setPen(word.betKind ? QColor(Qt::white) : kGoldLight);
     const QString text = QString::fromUtf8(word.text);
-    const int width = QFontMetrics(font).horizontalAdvance(text);
-    const int right = word.labelX - rect.left() - 2;
-    p.drawText(QPoint(right - width, word.labelY - rect.top() + labelAscent), text);
+    const int left = word.betKind ? word.x - rect.left()
+                                  : word.x - rect.left() - 2 - QFontMetrics(font).horizontalAdvance(text);
+    p.drawText(QPoint(left, word.labelY - rect.top() + labelAscent), text);
   }
   return pixmap;
 }

@@ -8,8 +8,9 @@
 
 namespace orvane::ui {
 
-RaceGridView::RaceGridView(QWidget* parent) : QTableView(parent) {
+RaceGridView::RaceGridView(QWidget* parent) : QTableView(parent), header_(new RaceGridHeader(this)) {
   setObjectName(QStringLiteral("Grid1"));
+  setHorizontalHeader(header_);
   setModel(&model_);
   setItemDelegate(&delegate_);
   setSelectionMode(QAbstractItemView::NoSelection);
@@ -23,16 +24,14 @@ RaceGridView::RaceGridView(QWidget* parent) : QTableView(parent) {
   verticalHeader()->setDefaultSectionSize(kRowHeight);
   verticalHeader()->setMinimumSectionSize(kRowHeight);
 
-  QHeaderView* header = horizontalHeader();
-  header->setFont(ProportionalFont(12));
-  header->setFixedHeight(kHeaderHeight);
-  header->setSectionResizeMode(QHeaderView::Fixed);
-  header->setHighlightSections(false);
-  header->setSectionsClickable(true);
-  header->setSortIndicatorShown(true);
-  header->setMinimumSectionSize(1);
+  header_->setFont(ProportionalFont(12));
+  header_->setFixedHeight(kHeaderHeight);
+  header_->setSectionResizeMode(QHeaderView::Fixed);
+  header_->setHighlightSections(false);
+  header_->setSectionsClickable(true);
+  header_->setMinimumSectionSize(1);
   // The grid never sorts by itself: a click is a request that the main window answers.
-  connect(header, &QHeaderView::sectionClicked, this, &RaceGridView::HeaderClicked);
+  connect(header_, &QHeaderView::sectionClicked, this, &RaceGridView::HeaderClicked);
   for (int c = 0; c < kGridColumns; ++c) setColumnWidth(c, RaceGridColumns()[static_cast<size_t>(c)].width);
   SetSortMark(2, false);
 }
@@ -44,9 +43,7 @@ void RaceGridView::SetLastPastColumnShown(bool shown) {
 
 bool RaceGridView::LastPastColumnShown() const { return !isColumnHidden(kHiddenPastColumn); }
 
-void RaceGridView::SetSortMark(int column, bool descending) {
-  horizontalHeader()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-}
+void RaceGridView::SetSortMark(int column, bool descending) { header_->SetSortMark(column, descending); }
 
 QString RaceGridView::AnchorAt(QPoint pos) const {
   const QModelIndex index = indexAt(pos);

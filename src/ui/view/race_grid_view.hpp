@@ -4,6 +4,7 @@
 #include <QTableView>
 
 #include "ui/view/race_grid_delegate.hpp"
+#include "ui/view/race_grid_header.hpp"
 #include "ui/view/race_grid_model.hpp"
 
 namespace orvane::ui {
@@ -25,6 +26,7 @@ class RaceGridView : public QTableView {
   bool LastPastColumnShown() const;
   // The sort mark on header `column`.
   void SetSortMark(int column, bool descending);
+  const RaceGridHeader& Header() const { return *header_; }
   // Rows including the header row.
   int GridRows() const { return model_.rowCount() + 1; }
 
@@ -39,6 +41,7 @@ class RaceGridView : public QTableView {
  private:
   QString AnchorAt(QPoint pos) const;
 
+  RaceGridHeader* header_;
   RaceGridModel model_;
   RaceGridDelegate delegate_;
 };
