@@ -5,17 +5,16 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <expected>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "core/bets/formation.hpp"
 #include "core/data/line_reader.hpp"
 #include "core/output/bet_file.hpp"
 #include "core/output/day_files.hpp"
+#include "support/cli_runner.hpp"
 #include "support/test_race_day.hpp"
 
 namespace orvane {
@@ -24,17 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-struct CliRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
+using test::CliRun;
+using test::ReadWholeFile;
 
 constexpr Date kToday{std::chrono::year(2007), std::chrono::month(5), std::chrono::day(21)};
 
@@ -52,13 +42,7 @@ class ExportCommandsTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(base_); }
 
-  CliRun Cli(const std::string& arguments) {
-    const std::string command = std::string("'") + ORVANE_CLI + "' --home '" + (base_ / "home").string() + "' " +
-                                arguments + " >'" + (base_ / "stdout").string() + "' 2>'" +
-                                (base_ / "stderr").string() + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(base_ / "stdout"), Slurp(base_ / "stderr")};
-  }
+  CliRun Cli(const std::vector<std::string>& arguments) { return test::RunCli(ORVANE_CLI, base_ / "home", arguments); }
 
   std::string Out(const char* name) const { return (base_ / "out" / name).string(); }
 
@@ -66,7 +50,7 @@ class ExportCommandsTest : public ::testing::Test {
   std::string CoreFile(const std::function<std::expected<void, std::string>(const fs::path&)>& write) {
     const fs::path path = base_ / "out" / "expected";
     EXPECT_TRUE(write(path));
-    return Slurp(path);
+    return ReadWholeFile(path);
   }
 
   RaceCard LoadedCard() {
@@ -79,7 +63,7 @@ class ExportCommandsTest : public ::testing::Test {
 };
 
 TEST_F(ExportCommandsTest, BetsPrintsTheBetDetailsText) {
-  const CliRun run = Cli("bets 0");
+  const CliRun run = Cli({"bets", "0"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
@@ -99,12 +83,12 @@ TEST_F(ExportCommandsTest, BetsPrintsTheBetDetailsText) {
             " 4- 1- 2   4- 1- 6   4- 1- 3   4- 1- 5   6- 1- 2   6- 1- 4\n"
             " 6- 1- 3   6- 1- 5   3- 1- 2   3- 1- 4   3- 1- 6   3- 1- 5\n"
             " 5- 1- 2   5- 1- 4   5- 1- 6   5- 1- 3\n");
-  EXPECT_EQ(Cli("bets 1").out, "このレースの買い目はありません\n");
+  EXPECT_EQ(Cli({"bets", "1"}).out, "このレースの買い目はありません\n");
 }
 
 TEST_F(ExportCommandsTest, KmiWritesTheBetFileOfTheRace) {
-  ASSERT_EQ(Cli("kmi 0 '" + Out("kaime.kmi") + "'").exitCode, 0);
-  const std::string bytes = Slurp(Out("kaime.kmi"));
+  ASSERT_EQ(Cli({"kmi", "0", Out("kaime.kmi")}).exitCode, 0);
+  const std::string bytes = ReadWholeFile(Out("kaime.kmi"));
   EXPECT_EQ(bytes.size(), (9u + 10 + 40) * 21);
   EXPECT_TRUE(bytes.starts_with("0420070520113010200\r\n0420070520113010400\r\n")) << bytes.substr(0, 42);
 
@@ -115,44 +99,44 @@ TEST_F(ExportCommandsTest, KmiWritesTheBetFileOfTheRace) {
               return WriteBetFile(path, card.RaceLine(0), view->Marks, view->Bets.Lists);
             }));
 
-  ASSERT_EQ(Cli("kmi 1 '" + Out("kaime.kmi") + "'").exitCode, 0);
-  EXPECT_EQ(Slurp(Out("kaime.kmi")), "") << "a race without marks gives an empty file";
+  ASSERT_EQ(Cli({"kmi", "1", Out("kaime.kmi")}).exitCode, 0);
+  EXPECT_EQ(ReadWholeFile(Out("kaime.kmi")), "") << "a race without marks gives an empty file";
 }
 
 TEST_F(ExportCommandsTest, IdxAndBulkWriteTheFilesOfAllRaces) {
-  ASSERT_EQ(Cli("idx '" + Out("ov070520.idx") + "'").exitCode, 0);
-  ASSERT_EQ(Cli("bulk '" + Out("ov070520.kmi") + "'").exitCode, 0);
+  ASSERT_EQ(Cli({"idx", Out("ov070520.idx")}).exitCode, 0);
+  ASSERT_EQ(Cli({"bulk", Out("ov070520.kmi")}).exitCode, 0);
   const RaceCard card = LoadedCard();
   const ProgramFolder folder(base_ / "home");
   const DayRun run{card, folder, false, kTrioPattern, kToday, {}, {}};
 
-  const std::string index = Slurp(Out("ov070520.idx"));
+  const std::string index = ReadWholeFile(Out("ov070520.idx"));
   EXPECT_TRUE(index.starts_with("\x93\x57\x8A\x4A\x82\x6F\r\n04,20070520,11,1,")) << "展開Ｐ in CP932";
   EXPECT_EQ(index, CoreFile([&](const fs::path& path) { return WriteIndexFile(path, run); }));
 
-  const std::string bulk = Slurp(Out("ov070520.kmi"));
+  const std::string bulk = ReadWholeFile(Out("ov070520.kmi"));
   EXPECT_TRUE(bulk.starts_with("'rank=1,2,4,6,3,5\r\n0420070520113010200\r\n"));
   EXPECT_EQ(bulk, CoreFile([&](const fs::path& path) { return WriteBulkBetFile(path, run); }));
 }
 
 TEST_F(ExportCommandsTest, FailuresGiveTheirExitCodeAndMessage) {
   struct Case {
-    std::string arguments;
+    std::vector<std::string> arguments;
     int exitCode;
     const char* err;
   };
   const Case cases[] = {
-      {"kmi 3 '" + Out("k.kmi") + "'", 2, "レース番号が範囲外です: 3"},
-      {"bets x", 2, "レース番号が範囲外です: x"},
-      {"kmi 0", 1, "usage:"},
-      {"idx", 1, "usage:"},
-      {"idx '" + (base_ / "missing" / "ov.idx").string() + "'", 2, "ファイルを作成できません"},
-      {"bulk '" + (base_ / "missing" / "ov.kmi").string() + "'", 2, "ファイルを作成できません"},
+      {{"kmi", "3", Out("k.kmi")}, 2, "レース番号が範囲外です: 3"},
+      {{"bets", "x"}, 2, "レース番号が範囲外です: x"},
+      {{"kmi", "0"}, 1, "usage:"},
+      {{"idx"}, 1, "usage:"},
+      {{"idx", (base_ / "missing" / "ov.idx").string()}, 2, "ファイルを作成できません"},
+      {{"bulk", (base_ / "missing" / "ov.kmi").string()}, 2, "ファイルを作成できません"},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli(c.arguments);
-    EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
-    EXPECT_THAT(run.err, HasSubstr(c.err)) << c.arguments;
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments[0];
+    EXPECT_THAT(run.err, HasSubstr(c.err)) << c.arguments[0];
   }
   EXPECT_FALSE(fs::exists(Out("k.kmi")));
 }
@@ -161,7 +145,7 @@ TEST_F(ExportCommandsTest, MalformedParameterFileIsReportedAndTheCommandCarriesO
   test::TestRaceDay day = test::MakeTestRaceDay();
   day.paramLines[0] = "1,1,40";
   test::WriteTestRaceDay(base_ / "home", day);
-  const CliRun run = Cli("bets 0");
+  const CliRun run = Cli({"bets", "0"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "このレースの買い目はありません\n");
   EXPECT_EQ(run.err, "04S1600.datが不正です。処理を中止します。\n");

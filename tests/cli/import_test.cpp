@@ -3,39 +3,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/cli_runner.hpp"
 
 namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 const fs::path kFixtures = fs::path(ORVANE_SOURCE_DIR) / "tests/fixtures/lha";
-
-struct CliRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
-
-CliRun ImportWithCli(const fs::path& home, const fs::path& archive) {
-  const std::string command = std::string("'") + ORVANE_CLI + "' --home '" + home.string() + "' import '" +
-                              archive.string() + "' >'" + (home / "out.txt").string() + "' 2>'" +
-                              (home / "err.txt").string() + "'";
-  const int status = std::system(command.c_str());
-  CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(home / "out.txt"), Slurp(home / "err.txt")};
-  fs::remove(home / "out.txt");
-  fs::remove(home / "err.txt");
-  return run;
-}
 
 TEST(CliImport, ListsTheRacesOrReportsWhyNot) {
   struct Case {
@@ -57,7 +33,7 @@ TEST(CliImport, ListsTheRacesOrReportsWhyNot) {
     fs::create_directories(base / "home");
     fs::copy_file(kFixtures / c.fixture, base / c.fixture);
 
-    const CliRun run = ImportWithCli(base / "home", base / c.fixture);
+    const auto run = orvane::test::RunCli(ORVANE_CLI, base / "home", {"import", (base / c.fixture).string()});
 
     EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
     EXPECT_THAT(run.out, HasSubstr(c.out));

@@ -3,34 +3,34 @@
 #include <fstream>
 #include <system_error>
 
-
 namespace orvane {
 
 std::vector<std::string> SplitRecordLines(std::string_view bytes) {
   std::vector<std::string> lines;
-  std::string line;
-  bool atLineStart = true;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (atLineStart && c == '\x1A') return lines;
-    atLineStart = false;
-    if (c == '\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      atLineStart = true;
-    } else if (c != '\r') {
-      line.push_back(c);
-    }
+  while (!bytes.empty() && bytes.front() != '\x1A') {
+    const size_t end = bytes.find('\n');
+    std::string_view raw = bytes.substr(0, end);
+    std::string line;
+    line.reserve(raw.size());
+    // A CR is never part of a line: before LF it ends it, alone it is dropped.
+    for (size_t cr; (cr = raw.find('\r')) != std::string_view::npos; raw.remove_prefix(cr + 1)) line.append(raw, 0, cr);
+    line.append(raw);
+    lines.push_back(std::move(line));
+    if (end == std::string_view::npos) break;
+    bytes.remove_prefix(end + 1);
   }
-  if (!atLineStart) lines.push_back(std::move(line));
   return lines;
 }
 
 std::expected<std::string, std::string> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::unexpected("ファイルを読み込めません: " + path.string());
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::unexpected("ファイルの読み込み中にエラーが発生しました: " + path.string());
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::unexpected("ファイルを読み込めません: " + path.string());  // e.g. a folder
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!in) return std::unexpected("ファイルの読み込み中にエラーが発生しました: " + path.string());
   return bytes;
 }
 
