@@ -25,10 +25,7 @@ int main(int argc, char** argv) {
   splash->repaint();
   QApplication::processEvents();
 
-  QStringList arguments = QApplication::arguments();
-  const QString program = arguments.takeFirst();
-  TfrmOrvane window(StartupFrom(
-      arguments, QApplication::applicationFilePath().isEmpty() ? program : QApplication::applicationFilePath()));
+  TfrmOrvane window(StartupFrom(QApplication::arguments().mid(1), QApplication::applicationFilePath()));
   QObject::connect(&window, &TfrmOrvane::Activated, splash, &QWidget::close);
   QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &TfrmOrvane::BringToFront);
   window.show();

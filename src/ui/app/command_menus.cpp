@@ -1,6 +1,12 @@
 #include "ui/app/command_menus.hpp"
 
 namespace orvane::ui {
+namespace {
+
+// Menus are drawn slightly translucent.
+constexpr int kMenuAlpha = 243;
+
+}  // namespace
 
 CommandMenus::CommandMenus(QWidget* window)
     : QObject(window),
@@ -57,6 +63,7 @@ CommandMenus::CommandMenus(QWidget* window)
   AddPopupItem(pop3_, Command::Help);
   pop3_->addSeparator();
   QMenu* homePages = pop3_->addMenu(QStringLiteral("ホームページ(&H)..."));
+  homePages->setWindowOpacity(kMenuAlpha / 255.0);
   AddPopupItem(homePages, Command::ProductPage);
   AddPopupItem(homePages, Command::ServicePage);
   pop3_->addSeparator();
@@ -71,6 +78,7 @@ CommandMenus::CommandMenus(QWidget* window)
 QMenu* CommandMenus::NewPopup(const char* name) {
   auto* menu = new QMenu(window_);
   menu->setObjectName(QString::fromLatin1(name));
+  menu->setWindowOpacity(kMenuAlpha / 255.0);
   return menu;
 }
 

@@ -17,7 +17,7 @@ namespace {
 // caption word ends just before the label it introduces; the bet kind starts
 // where the form puts the kind label of the third card, and is white like it.
 struct Word {
-  int x;      // main window x: the label it leads to, or where the bet kind starts
+  int x;       // main window x: the label it leads to, or where the bet kind starts
   int labelY;  // main window y (top) of the labels of its row
   const char* text;
   int pixelSize;
@@ -27,11 +27,11 @@ struct Word {
 std::vector<Word> WordingOf(int card) {
   switch (card) {
     case 0:
-      return {{166, 70, "馬連", 12, true}, {275, 70, "(流し) 買い目数", 10}, {202, 86, "軸⇒", 12},
-              {202, 100, "軸⇒", 12}};
+      return {
+          {166, 70, "馬連", 12, true}, {275, 70, "(流し) 買い目数", 10}, {202, 86, "軸⇒", 12}, {202, 100, "軸⇒", 12}};
     case 1:
-      return {{317, 70, "馬単", 12, true}, {425, 70, "(流し) 買い目数", 10}, {353, 86, "軸⇒", 12},
-              {353, 100, "軸⇒", 12}};
+      return {
+          {317, 70, "馬単", 12, true}, {425, 70, "(流し) 買い目数", 10}, {353, 86, "軸⇒", 12}, {353, 100, "軸⇒", 12}};
     case 2:
       return {{617, 70, "(フォーメーション) 買い目数", 10},
               {499, 86, "1着⇒", 12},
@@ -84,8 +84,8 @@ QPixmap BetCard(int card) {
     p.setFont(font);
     p.setPen(word.betKind ? QColor(Qt::white) : kGoldLight);
     const QString text = QString::fromUtf8(word.text);
-    const int left = word.betKind ? word.x - rect.left()
-                                  : word.x - rect.left() - 2 - QFontMetrics(font).horizontalAdvance(text);
+    const int left =
+        word.betKind ? word.x - rect.left() : word.x - rect.left() - 2 - QFontMetrics(font).horizontalAdvance(text);
     p.drawText(QPoint(left, word.labelY - rect.top() + labelAscent), text);
   }
   return pixmap;

@@ -14,7 +14,6 @@ class BetPanelView {
   explicit BetPanelView(QWidget* host);
 
   void Show(const BetPanel& panel);
-  void Clear() { Show(BetPanel{}); }
 
   QLabel* Card(int card) const { return cards_[static_cast<size_t>(card)]; }
   QLabel* Label(int label) const { return labels_[static_cast<size_t>(label)]; }

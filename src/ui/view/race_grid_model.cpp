@@ -105,8 +105,6 @@ QVariant RaceGridModel::headerData(int section, Qt::Orientation orientation, int
       return headers_[column];
     case Qt::ToolTipRole:
       return hints_[column].isEmpty() ? QVariant() : QVariant(hints_[column]);
-    case Qt::TextAlignmentRole:
-      return QVariant::fromValue(Qt::AlignCenter);
     default:
       return {};
   }

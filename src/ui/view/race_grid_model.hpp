@@ -26,7 +26,6 @@ class RaceGridModel : public QAbstractTableModel {
   // Puts the rows in the order of `horseNumbers`; rows of other horses keep
   // their places after them.
   void ArrangeRows(const std::vector<int>& horseNumbers);
-  const RaceGridRow& Row(int row) const { return rows_[static_cast<size_t>(row)].data; }
   // Horse numbers in the order on screen.
   std::vector<int> HorseOrder() const;
   // The sort table: one row per grid row, in the order on screen.
