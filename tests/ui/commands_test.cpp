@@ -1,6 +1,7 @@
 // The command surface: toolbar, menus, keys, developer mode, and the commands
 // that open dialogs, ask questions or open pages.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -179,6 +180,16 @@ TEST_F(CommandsTest, HelpAndTheWebPagesOpenTheirAddresses) {
   EXPECT_EQ(Desktop().openedUrls[0], QUrl::fromLocalFile(HomeFile("Orvane.chm")));
   EXPECT_EQ(Desktop().openedUrls[1], QUrl(QString::fromLatin1(kProductPageUrl)));
   EXPECT_EQ(Desktop().openedUrls[2], QUrl(QString::fromLatin1(kDataServicePageUrl)));
+}
+
+TEST_F(CommandsTest, TheProductMarkOnTheHeaderLinksToTheHomePage) {
+  TfrmOrvane& window = Start();
+  auto* link = window.Header().findChild<QLabel*>(QStringLiteral("HomePageLink"));
+  ASSERT_NE(link, nullptr);
+  EXPECT_EQ(link->toolTip(), QStringLiteral("Orvaneのホームページを表示"));
+  QTest::mouseClick(link, Qt::LeftButton);
+  ASSERT_EQ(Desktop().openedUrls.size(), 1u);
+  EXPECT_EQ(Desktop().openedUrls[0], QUrl(QString::fromLatin1(kProductPageUrl)));
 }
 
 TEST_F(CommandsTest, CommandsOfLaterWorkSayTheyAreNotAvailableYet) {

@@ -232,9 +232,13 @@ TEST_F(MainWindowTest, AWindowClosedRolledUpComesBackAtItsUnrolledHeight) {
 TEST_F(MainWindowTest, RollingUpTwiceRestoresTheWindow) {
   TfrmOrvane& window = Start();
   window.resize(900, 600);
-  window.ToggleRollUp();
+  auto* rollUp = window.findChild<QAction*>(QStringLiteral("RollUp"));
+  ASSERT_NE(rollUp, nullptr);
+  EXPECT_TRUE(window.Header().actions().contains(rollUp));  // offered in the header's context menu
+  rollUp->trigger();
+  EXPECT_TRUE(window.RolledUp());
   EXPECT_FALSE(window.centralWidget()->isVisible());
-  window.ToggleRollUp();
+  rollUp->trigger();
   EXPECT_FALSE(window.RolledUp());
   EXPECT_TRUE(window.centralWidget()->isVisible());
   EXPECT_EQ(window.height(), 600);
@@ -258,6 +262,18 @@ TEST_P(BadSettingTest, MissingOrNonNumericValuesGiveTheDefaults) {
   EXPECT_FALSE(window.Show3Sou());
   EXPECT_TRUE(window.AutoResize());
   EXPECT_FALSE(window.UserOddsMode());
+}
+
+TEST_F(MainWindowTest, TheStoredManualPopularityModeIsInForceWhenShown) {
+  CopySampleDay();
+  QSettings settings = UserSettings();
+  settings.setValue("frmMain/UserOddsMode", "1");
+  settings.sync();
+  TfrmOrvane& window = Create();
+  EXPECT_TRUE(window.UserOddsPanel().text().isEmpty());
+  window.show();
+  EXPECT_EQ(window.UserOddsPanel().text(), QStringLiteral("人気手入力モード"));
+  EXPECT_TRUE(window.Race()->UserOddsMode);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, BadSettingTest,
