@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
+#include "core/data/cp932.hpp"
 #include "ui/app/command_menus.hpp"
 #include "ui/app/header_panel.hpp"
 #include "ui/app/user_settings.hpp"
 #include "ui/app/web_addresses.hpp"
+#include "ui/bets/bet_details_window.hpp"
 #include "ui/support/main_window_fixture.hpp"
 #include "ui/view/race_grid_view.hpp"
 
@@ -195,18 +198,44 @@ TEST_F(CommandsTest, TheProductMarkOnTheHeaderLinksToTheHomePage) {
 TEST_F(CommandsTest, CommandsOfLaterWorkSayTheyAreNotAvailableYet) {
   CopySampleDay();
   Start();
-  for (const Command command : {Command::Map, Command::Print, Command::BetFile, Command::IndexFile,
-                                Command::NewsletterHtml, Command::BetDetails}) {
+  for (const Command command :
+       {Command::Map, Command::Print, Command::BetFile, Command::IndexFile, Command::NewsletterHtml}) {
     Window().Execute(command);
   }
-  EXPECT_EQ(Desktop().messages.size(), 6);
+  EXPECT_EQ(Desktop().messages.size(), 5);
   EXPECT_EQ(Desktop().messages.front(), kNotAvailable);
 }
 
 TEST_F(CommandsTest, TheBetDetailsCommandDoesNothingBeforeARaceIsShown) {
   Start();
   Window().Execute(Command::BetDetails);
+  EXPECT_FALSE(Window().BetDetailsWindow().isVisible());
   EXPECT_TRUE(Desktop().messages.isEmpty());
+}
+
+QString DetailsText(const RaceView& race) {
+  QStringList lines;
+  for (const std::string& line : race.BetDetails) lines << QString::fromStdString(ToUtf8(line));
+  return lines.join(QLatin1Char('\n'));
+}
+
+TEST_F(CommandsTest, TheBetDetailsWindowFollowsTheRaceOnScreenWhileItShows) {
+  CopySampleDay();
+  TfrmOrvane& window = Start();
+  TfrmKaime& details = window.BetDetailsWindow();
+  window.Execute(Command::BetDetails);
+  ASSERT_TRUE(details.isVisible());
+  EXPECT_EQ(details.Memo()->toPlainText(), DetailsText(*window.Race()));
+  EXPECT_EQ(details.StatusPanel()->text(), QString::fromStdString(ToUtf8(window.Race()->Summary.BetTitle)));
+
+  window.ShowRace(11);
+  EXPECT_EQ(details.Memo()->toPlainText(), DetailsText(*window.Race()));
+
+  details.mnuCloseClick();
+  window.ShowRace(12);
+  EXPECT_NE(details.Memo()->toPlainText(), DetailsText(*window.Race()));  // hidden: not rewritten
+  window.Execute(Command::BetDetails);
+  EXPECT_EQ(details.Memo()->toPlainText(), DetailsText(*window.Race()));
 }
 
 TEST_F(CommandsTest, TheManualPopularityModeShowsInTheStatusBar) {

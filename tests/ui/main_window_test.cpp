@@ -75,6 +75,25 @@ TEST_F(MainWindowTest, BeforeAnyRaceNextShowsRaceZeroAndPreviousBeeps) {
   EXPECT_EQ(Desktop().beeps, 1);
 }
 
+TEST_F(MainWindowTest, TheHeaderShowsTheBetPanelAndFrontRunnersOfEveryRace) {
+  CopySampleDay();
+  TfrmOrvane& window = Start();
+  BetPanelView& view = window.Header().BetPanel();
+  for (int race = 0; race < window.RaceCount(); ++race) {
+    window.ShowRace(race);
+    const RaceView& shown = *window.Race();
+    EXPECT_EQ(window.Header().Nige()->text(), QString::fromStdString(ToUtf8(shown.FrontRunnerLabel)));
+    for (size_t c = 0; c < BetPanel::kCards; ++c) {
+      EXPECT_EQ(view.Card(static_cast<int>(c))->isVisibleTo(&window), shown.Bets.Panel.CardVisible[c]) << race;
+    }
+    for (size_t l = 0; l < BetPanel::kLabels; ++l) {
+      const QLabel* label = view.Label(static_cast<int>(l));
+      EXPECT_EQ(label->isVisibleTo(&window), shown.Bets.Panel.LabelVisible[l]) << race << " " << l;
+      EXPECT_EQ(label->text(), QString::fromStdString(ToUtf8(shown.Bets.Panel.LabelText[l]))) << race << " " << l;
+    }
+  }
+}
+
 TEST_F(MainWindowTest, PreviousAndNextStopWithABeepAtTheEndsOfTheDay) {
   CopySampleDay();
   TfrmOrvane& window = Start();

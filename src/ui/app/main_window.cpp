@@ -13,6 +13,7 @@
 #include "ui/app/command_menus.hpp"
 #include "ui/app/header_panel.hpp"
 #include "ui/app/user_settings.hpp"
+#include "ui/bets/bet_details_window.hpp"
 #include "ui/view/race_grid_view.hpp"
 
 namespace orvane::ui {
@@ -23,7 +24,6 @@ constexpr int kUserOddsPanelWidth = 140;
 constexpr int kGaugeWidth = 200;
 constexpr int kRolledUpLimit = 100;  // a stored height below this is a rolled-up window's
 const QSize kDetailsWindowSize{606, 466};
-const QSize kBetDetailsWindowSize{392, 443};
 
 QSize ScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -36,6 +36,7 @@ QPoint CentredOnScreen(QSize window) {
   return {screen.width() / 2 - window.width() / 2, screen.height() / 2 - window.height() / 2};
 }
 
+// The details window's place, kept for that window (it is not built yet).
 QPoint ReadPosition(const QString& section, QSize window) {
   const SettingsSection settings(section);
   const QPoint centred = CentredOnScreen(window);
@@ -62,6 +63,9 @@ TfrmOrvane::TfrmOrvane(Startup startup, QWidget* parent) : QMainWindow(parent), 
   ReadSettings();
 
   for (int b = 0; b < kToolbarButtons; ++b) header_->Button(b)->SetSupported(true);
+
+  // The bet details window lives, hidden until asked for, for the whole run.
+  kaime_ = new TfrmKaime(this);
 }
 
 TfrmOrvane::~TfrmOrvane() = default;
@@ -144,7 +148,6 @@ void TfrmOrvane::ReadSettings() {
   userOddsMode_ = main.ReadBool(QStringLiteral("UserOddsMode"), false);
 
   detailPosition_ = ReadPosition(QStringLiteral("frmDetail"), kDetailsWindowSize);
-  kaimePosition_ = ReadPosition(QStringLiteral("frmKaime"), kBetDetailsWindowSize);
 }
 
 void TfrmOrvane::WriteSettings() {
@@ -158,7 +161,7 @@ void TfrmOrvane::WriteSettings() {
   main.WriteBool(QStringLiteral("Show3Sou"), show3Sou_);
   main.WriteBool(QStringLiteral("UserOddsMode"), userOddsMode_);
   WritePosition(QStringLiteral("frmDetail"), detailPosition_);
-  WritePosition(QStringLiteral("frmKaime"), kaimePosition_);
+  kaime_->SavePosition();
 }
 
 void TfrmOrvane::showEvent(QShowEvent* event) {

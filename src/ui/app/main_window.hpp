@@ -20,6 +20,7 @@ namespace orvane::ui {
 class CommandMenus;
 class HeaderPanel;
 class RaceGridView;
+class TfrmKaime;
 
 struct ProxySettings {
   QString server;
@@ -77,6 +78,7 @@ class TfrmOrvane : public QMainWindow {
   CommandMenus& Menus() const { return *menus_; }
   QProgressBar& Gauge() const { return *gauData_; }
   QLabel& UserOddsPanel() const { return *staUserOdds_; }
+  TfrmKaime& BetDetailsWindow() const { return *kaime_; }
 
  signals:
   // The window became the active window (the splash closes then).
@@ -111,6 +113,8 @@ class TfrmOrvane : public QMainWindow {
   void ShowOptions();
   void NotAvailableYet();
   void OpenHelp();
+  void ShowBetDetails();
+  void RefreshBetDetails();
 
   Startup startup_;
   RaceCard card_;
@@ -126,8 +130,7 @@ class TfrmOrvane : public QMainWindow {
   bool rolledUp_ = false;
   bool shown_ = false;
   ProxySettings proxy_;
-  QPoint detailPosition_;
-  QPoint kaimePosition_;
+  QPoint detailPosition_;  // the details window's, kept until that window exists
 
   HeaderPanel* header_ = nullptr;
   RaceGridView* grid_ = nullptr;
@@ -136,6 +139,7 @@ class TfrmOrvane : public QMainWindow {
   QProgressBar* gauData_ = nullptr;
   CommandMenus* menus_ = nullptr;
   QAction* rollUp_ = nullptr;
+  TfrmKaime* kaime_ = nullptr;
 };
 
 }  // namespace orvane::ui

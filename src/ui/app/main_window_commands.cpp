@@ -11,6 +11,7 @@
 #include "ui/app/option_dialog.hpp"
 #include "ui/app/user_settings.hpp"
 #include "ui/app/web_addresses.hpp"
+#include "ui/bets/bet_details_window.hpp"
 #include "ui/view/race_grid_view.hpp"
 
 namespace orvane::ui {
@@ -81,7 +82,7 @@ void TfrmOrvane::Execute(Command command) {
       NotAvailableYet();
       break;
     case Command::BetDetails:
-      if (grid_->isVisible()) NotAvailableYet();
+      ShowBetDetails();
       break;
     case Command::Options:
       ShowOptions();
@@ -140,6 +141,15 @@ void TfrmOrvane::NotAvailableYet() { TheDesktop().Inform(this, kNotAvailable); }
 
 void TfrmOrvane::OpenHelp() {
   TheDesktop().OpenUrl(QUrl::fromLocalFile(QString::fromStdString((Folder().Root() / "Orvane.chm").string())));
+}
+
+void TfrmOrvane::ShowBetDetails() {
+  // Nothing to list before the first race.
+  if (!race_) return;
+  // Filled before it shows; from then on every race display rewrites it.
+  if (!kaime_->Shown()) kaime_->SetText(race_->Summary.BetTitle, race_->BetDetails);
+  kaime_->show();
+  kaime_->raise();
 }
 
 void TfrmOrvane::ShowAbout() {

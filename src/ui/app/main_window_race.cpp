@@ -7,6 +7,7 @@
 #include "ui/app/desktop.hpp"
 #include "ui/app/header_panel.hpp"
 #include "ui/app/main_window.hpp"
+#include "ui/bets/bet_details_window.hpp"
 #include "ui/view/race_grid_view.hpp"
 
 namespace orvane::ui {
@@ -47,6 +48,7 @@ void TfrmOrvane::ShowRace(int race) {
   RenderRace();
   grid_->show();
   FitWindowToRows();
+  RefreshBetDetails();
   if (!race_->ParamsMessage.empty()) TheDesktop().Inform(this, QString::fromStdString(race_->ParamsMessage));
 }
 
@@ -87,6 +89,12 @@ void TfrmOrvane::ToggleUserOddsMode() {
   ApplyPopularity(*race_, userOddsMode_, ranks);
   formationPattern_ = race_->Bets.Lists.FormationPattern;
   RenderRace();
+  RefreshBetDetails();
+}
+
+// The bet details text follows the race on screen only while its window shows.
+void TfrmOrvane::RefreshBetDetails() {
+  if (race_ && kaime_->Shown()) kaime_->SetText(race_->Summary.BetTitle, race_->BetDetails);
 }
 
 }  // namespace orvane::ui
