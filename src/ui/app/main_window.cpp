@@ -118,6 +118,7 @@ void TfrmOrvane::BuildLayout() {
   }
   connect(header_, &HeaderPanel::HomePageClicked, this, [this] { Execute(Command::ProductPage); });
   connect(grid_, &RaceGridView::HeaderClicked, this, &TfrmOrvane::OnHeaderClicked);
+  connect(grid_, &RaceGridView::PopularityChosen, this, &TfrmOrvane::Grid1ComboChange);
 
   // The caption's roll-up command: a window action (its key works while the
   // window is rolled up) that the header also offers in its context menu.
@@ -244,6 +245,7 @@ void TfrmOrvane::SetUserOddsMode(bool on) {
   userOddsMode_ = on;
   staUserOdds_->setText(on ? QStringLiteral("人気手入力モード") : QString());
   header_->Button(6)->Show(on ? ImageButton::Picture::Pressed : ImageButton::Picture::Normal);
+  grid_->SetPopularityEditable(on);
 }
 
 }  // namespace orvane::ui

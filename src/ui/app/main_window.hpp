@@ -100,9 +100,13 @@ class TfrmOrvane : public QMainWindow {
   void RefreshRaceMenu();
   void SetUserOddsMode(bool on);
   void OnHeaderClicked(int column);
-  void RenderRace();
+  // How RenderRace places the rows: a race change sorts them by the current
+  // sort, a change of popularity leaves them where they are on screen.
+  enum class RowPlacement { Sorted, AsOnScreen };
+  void RenderRace(RowPlacement placement);
   void SortRaceGrid(orvane::SortType type);
   void ToggleUserOddsMode();
+  void Grid1ComboChange(int horseNumber, const QString& item);
   void PopUp(QMenu* menu);
   void OpenData();
   void PreviousRace();

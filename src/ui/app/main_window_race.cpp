@@ -45,25 +45,30 @@ void TfrmOrvane::ShowRace(int race) {
   formationPattern_ = race_->Bets.Lists.FormationPattern;
   header_->Title1()->setText(Text(race_->Summary.TitleText));
   header_->Title2()->setText(Text(race_->Summary.DescriptionText));
-  RenderRace();
+  RenderRace(RowPlacement::Sorted);
   grid_->show();
   FitWindowToRows();
-  RefreshBetDetails();
   if (!race_->ParamsMessage.empty()) TheDesktop().Inform(this, QString::fromStdString(race_->ParamsMessage));
 }
 
-// The grid, the front-runner label and the bet panel from the race on screen,
-// re-sorted by the current sort.
-void TfrmOrvane::RenderRace() {
+// The grid, the front-runner label, the bet panel and the bet details text
+// from the race on screen.
+void TfrmOrvane::RenderRace(RowPlacement placement) {
   grid_->setUpdatesEnabled(false);
   header_->Nige()->setText(Text(race_->FrontRunnerLabel));
   header_->BetPanel().Show(race_->Bets.Panel);
+  const std::vector<int> onScreen = grid_->Model().HorseOrder();
   grid_->Model().SetRows(race_->Rows);
-  const SortSpec& spec = SortSpecOf(sortType_);
-  grid_->SetSortMark(spec.gridColumn, spec.descending);
-  // The rows come in horse-number order: only another sort moves them.
-  if (sortType_ != orvane::SortType::HorseNumber) SortRaceGrid(sortType_);
+  if (placement == RowPlacement::AsOnScreen) {
+    grid_->Model().ArrangeRows(onScreen);
+  } else {
+    const SortSpec& spec = SortSpecOf(sortType_);
+    grid_->SetSortMark(spec.gridColumn, spec.descending);
+    // The rows come in horse-number order: only another sort moves them.
+    if (sortType_ != orvane::SortType::HorseNumber) SortRaceGrid(sortType_);
+  }
   grid_->setUpdatesEnabled(true);
+  RefreshBetDetails();
 }
 
 void TfrmOrvane::SortRaceGrid(orvane::SortType type) {
@@ -88,8 +93,19 @@ void TfrmOrvane::ToggleUserOddsMode() {
                                                    : std::optional(ReadPopularity(card_.OddsFor(race_->Race), runners));
   ApplyPopularity(*race_, userOddsMode_, ranks);
   formationPattern_ = race_->Bets.Lists.FormationPattern;
-  RenderRace();
-  RefreshBetDetails();
+  RenderRace(RowPlacement::AsOnScreen);
+}
+
+// The 人気 editor chose an item. Once every cell holds a rank, the ranks are
+// saved for the race day and the marks and bets follow them.
+void TfrmOrvane::Grid1ComboChange(int horseNumber, const QString& item) {
+  if (!race_ || !userOddsMode_) return;
+  if (EditPopularity(*race_, horseNumber, ToCp932(item.toStdString()))) {
+    formationPattern_ = race_->Bets.Lists.FormationPattern;
+    const auto written = WriteUserPopularity(Folder(), race_->Summary, race_->Popularity.Ranks);
+    if (!written) TheDesktop().Inform(this, QString::fromStdString(written.error()));
+  }
+  RenderRace(RowPlacement::AsOnScreen);
 }
 
 // The bet details text follows the race on screen only while its window shows.

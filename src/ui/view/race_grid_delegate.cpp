@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <array>
 
+#include "core/data/cp932.hpp"
+#include "core/race/grid_cells.hpp"
 #include "ui/app/fonts.hpp"
 #include "ui/art/artwork.hpp"
 #include "ui/view/cell_document.hpp"
+#include "ui/view/popularity_editor.hpp"
 #include "ui/view/race_grid_model.hpp"
 
 namespace orvane::ui {
@@ -69,6 +72,31 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 QSize RaceGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   return option.rect.size();
 }
+
+QWidget* RaceGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                       const QModelIndex& index) const {
+  if (index.column() != kPopularityColumn) return nullptr;
+  // The items are made anew each time: one rank per runner of the race on screen.
+  auto* editor = new PopularityEditor(index.model()->rowCount(), parent);
+  // createEditor is const, but the delegate's signals are its own to emit.
+  auto* self = const_cast<RaceGridDelegate*>(this);
+  connect(editor, &QComboBox::activated, self, [self, editor, at = QPersistentModelIndex(index)](int item) {
+    const QString chosen = editor->itemText(item);
+    // Closed first: the choice rewrites the grid.
+    emit self->closeEditor(editor);
+    emit self->PopularityChosen(at, chosen);
+  });
+  return editor;
+}
+
+void RaceGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  // The list opens at the cell's rank (the empty item for an empty cell).
+  auto* combo = static_cast<QComboBox*>(editor);
+  const int rank = RankFromPopularityCell(ToCp932(index.data(Qt::DisplayRole).toString().toStdString()));
+  combo->setCurrentIndex(rank > 0 && rank < combo->count() ? rank : 0);
+}
+
+void RaceGridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
 
 QString RaceGridDelegate::AnchorAt(const QModelIndex& index, const QRect& rect, QPoint pos) const {
   const QString html = index.data(Qt::DisplayRole).toString();

@@ -1,6 +1,7 @@
 #pragma once
 // Paints a race grid cell: its background, the type picture, the mini-HTML
-// text centred vertically, and the blue left border of a long rest.
+// text centred vertically, and the blue left border of a long rest. Edits the
+// 人気 cells with a drop-down list of ranks.
 #include <QStyledItemDelegate>
 
 namespace orvane::ui {
@@ -13,12 +14,23 @@ class RaceGridDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+  // The 人気 column's editor; no other column has one.
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  // A rank is taken when an item is chosen (PopularityChosen), never when the
+  // editor merely loses focus.
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
   // The HREF of the anchor under `pos` (view coordinates) in the cell at
   // `index` drawn in `rect`; empty when there is none.
   QString AnchorAt(const QModelIndex& index, const QRect& rect, QPoint pos) const;
 
   // Past runs line up by blank padding and use the fixed-pitch font.
   static QFont CellFont(int column);
+
+ signals:
+  // An item ("" or "N位", UTF-8) was chosen for the 人気 cell at `index`; the editor is closed.
+  void PopularityChosen(const QModelIndex& index, const QString& item);
 };
 
 }  // namespace orvane::ui

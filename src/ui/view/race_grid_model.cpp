@@ -63,6 +63,10 @@ std::vector<int> RaceGridModel::HorseOrder() const {
   return order;
 }
 
+int RaceGridModel::HorseNumberAt(int row) const {
+  return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)].data.HorseNumber : 0;
+}
+
 std::vector<SortRow> RaceGridModel::SortTable() const {
   std::vector<SortRow> table;
   table.reserve(rows_.size());
@@ -95,6 +99,12 @@ QVariant RaceGridModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+Qt::ItemFlags RaceGridModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (popularityEditable_ && index.column() == kPopularityColumn) flags |= Qt::ItemIsEditable;
+  return flags;
 }
 
 QVariant RaceGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -13,6 +13,7 @@ namespace orvane::ui {
 
 inline constexpr int kGridColumns = kRaceGridColumns;
 inline constexpr int kFirstPastColumn = 10;
+inline constexpr int kPopularityColumn = 6;
 
 class RaceGridModel : public QAbstractTableModel {
   Q_OBJECT
@@ -28,12 +29,17 @@ class RaceGridModel : public QAbstractTableModel {
   void ArrangeRows(const std::vector<int>& horseNumbers);
   // Horse numbers in the order on screen.
   std::vector<int> HorseOrder() const;
+  int HorseNumberAt(int row) const;
+  // The 人気 cells take an editor only while this is on (the manual popularity mode).
+  void SetPopularityEditable(bool on) { popularityEditable_ = on; }
+  bool PopularityEditable() const { return popularityEditable_; }
   // The sort table: one row per grid row, in the order on screen.
   std::vector<SortRow> SortTable() const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
@@ -44,6 +50,7 @@ class RaceGridModel : public QAbstractTableModel {
   std::vector<ShownRow> rows_;
   std::array<QString, kGridColumns> headers_;
   std::array<QString, kGridColumns> hints_;
+  bool popularityEditable_ = false;
 };
 
 }  // namespace orvane::ui

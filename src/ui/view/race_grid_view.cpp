@@ -32,6 +32,9 @@ RaceGridView::RaceGridView(QWidget* parent) : QTableView(parent), header_(new Ra
   header_->setMinimumSectionSize(1);
   // The grid never sorts by itself: a click is a request that the main window answers.
   connect(header_, &QHeaderView::sectionClicked, this, &RaceGridView::HeaderClicked);
+  connect(&delegate_, &RaceGridDelegate::PopularityChosen, this, [this](const QModelIndex& index, const QString& item) {
+    if (index.isValid()) emit PopularityChosen(model_.HorseNumberAt(index.row()), item);
+  });
   for (int c = 0; c < kGridColumns; ++c) setColumnWidth(c, RaceGridColumns()[static_cast<size_t>(c)].width);
   SetSortMark(2, false);
 }
@@ -42,6 +45,13 @@ void RaceGridView::SetLastPastColumnShown(bool shown) {
 }
 
 bool RaceGridView::LastPastColumnShown() const { return !isColumnHidden(kHiddenPastColumn); }
+
+void RaceGridView::SetPopularityEditable(bool on) {
+  if (!on) {
+    if (QWidget* editor = indexWidget(currentIndex())) closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+  model_.SetPopularityEditable(on);
+}
 
 void RaceGridView::SetSortMark(int column, bool descending) { header_->SetSortMark(column, descending); }
 
@@ -54,6 +64,16 @@ QString RaceGridView::AnchorAt(QPoint pos) const {
 void RaceGridView::mouseMoveEvent(QMouseEvent* event) {
   viewport()->setCursor(AnchorAt(event->position().toPoint()).isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
   QTableView::mouseMoveEvent(event);
+}
+
+void RaceGridView::mousePressEvent(QMouseEvent* event) {
+  QTableView::mousePressEvent(event);
+  // The first click into an editable cell opens its editor (the grid has no
+  // other edit triggers).
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && (model_.flags(index) & Qt::ItemIsEditable)) {
+    edit(index, AllEditTriggers, event);
+  }
 }
 
 void RaceGridView::mouseReleaseEvent(QMouseEvent* event) {

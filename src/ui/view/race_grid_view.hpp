@@ -1,6 +1,7 @@
 #pragma once
 // The race grid Grid1: 13 columns, a header row of 18 pixels with hints and the
-// sort mark, data rows of 41 pixels, and anchors in the cells.
+// sort mark, data rows of 41 pixels, anchors in the cells, and in the manual
+// popularity mode a drop-down editor on the 人気 cells.
 #include <QTableView>
 
 #include "ui/view/race_grid_delegate.hpp"
@@ -29,12 +30,17 @@ class RaceGridView : public QTableView {
   const RaceGridHeader& Header() const { return *header_; }
   // Rows including the header row.
   int GridRows() const { return model_.rowCount() + 1; }
+  // Allows or forbids editing the 人気 cells; forbidding closes an open editor.
+  void SetPopularityEditable(bool on);
 
  signals:
   void HeaderClicked(int column);
   void AnchorClicked(const QString& href);
+  // The 人気 editor chose `item` ("" or "N位", UTF-8) for horse `horseNumber`.
+  void PopularityChosen(int horseNumber, const QString& item);
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
