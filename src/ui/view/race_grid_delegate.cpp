@@ -51,7 +51,7 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
   const QString html = index.data(Qt::DisplayRole).toString();
   if (!html.isEmpty()) {
-    const auto document = LayOutCell(html, CellFont(index.column()), rect.width());
+    const QTextDocument* document = Document(html, index.column(), rect.width());
     const QVariant font = index.data(Qt::ForegroundRole);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, font.isValid() ? font.value<QColor>() : QColor(Qt::black));
@@ -67,6 +67,15 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   if (index.data(RaceGridModel::RestBorderRole).toBool()) {
     painter->fillRect(QRect(rect.left(), rect.top(), 2, rect.height()), kRestBorder);
   }
+}
+
+const QTextDocument* RaceGridDelegate::Document(const QString& html, int column, int width) const {
+  // The font depends only on whether the column holds past runs.
+  const QString key = QString::number(width) + (column >= kFirstPastColumn ? u'F' : u'P') + html;
+  if (const QTextDocument* cached = documents_.object(key)) return cached;
+  QTextDocument* document = LayOutCell(html, CellFont(column), width).release();
+  documents_.insert(key, document);
+  return document;
 }
 
 QSize RaceGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
@@ -101,7 +110,7 @@ void RaceGridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelI
 QString RaceGridDelegate::AnchorAt(const QModelIndex& index, const QRect& rect, QPoint pos) const {
   const QString html = index.data(Qt::DisplayRole).toString();
   if (html.isEmpty()) return {};
-  const auto document = LayOutCell(html, CellFont(index.column()), rect.width());
+  const QTextDocument* document = Document(html, index.column(), rect.width());
   return document->documentLayout()->anchorAt(QPointF(pos) - TextOrigin(*document, rect));
 }
 

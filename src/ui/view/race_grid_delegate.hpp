@@ -2,7 +2,9 @@
 // Paints a race grid cell: its background, the type picture, the mini-HTML
 // text centred vertically, and the blue left border of a long rest. Edits the
 // 人気 cells with a drop-down list of ranks.
+#include <QCache>
 #include <QStyledItemDelegate>
+#include <QTextDocument>
 
 namespace orvane::ui {
 
@@ -31,6 +33,14 @@ class RaceGridDelegate : public QStyledItemDelegate {
  signals:
   // An item ("" or "N位", UTF-8) was chosen for the 人気 cell at `index`; the editor is closed.
   void PopularityChosen(const QModelIndex& index, const QString& item);
+
+ private:
+  // The laid-out cell text. Laying out mini-HTML is the costly part of a
+  // paint; repaints and the many cells that repeat a text reuse it.
+  const QTextDocument* Document(const QString& html, int column, int width) const;
+
+  static constexpr int kCachedDocuments = 2000;  // a few races' worth of cells
+  mutable QCache<QString, QTextDocument> documents_{kCachedDocuments};
 };
 
 }  // namespace orvane::ui
