@@ -25,13 +25,15 @@ ParamTable ZeroTable() {
   return table;
 }
 
+// Every CR LF ends a line; a final one does not start another (empty) line,
+// so seven lines each ending in CR LF are seven lines.
 std::vector<std::string_view> SplitAtCrLf(std::string_view text) {
   std::vector<std::string_view> lines;
   for (size_t p = text.find("\r\n"); p != std::string_view::npos; p = text.find("\r\n")) {
     lines.push_back(text.substr(0, p));
     text.remove_prefix(p + 2);
   }
-  lines.push_back(text);
+  if (!text.empty()) lines.push_back(text);
   return lines;
 }
 

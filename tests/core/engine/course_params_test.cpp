@@ -157,6 +157,21 @@ TEST(ParseCourseParams, ShortFilesAndExtraLines) {
   EXPECT_FALSE(shortFile.Loaded);
   EXPECT_EQ(shortFile.Message, "");
   EXPECT_EQ(shortFile.WinParams[0][0], "0.0");
+  // Seven lines each ending in CR LF are still seven: no message, whatever the block.
+  for (int frontRunners : {0, 3}) {
+    const CourseParams sevenEnded = ParseCourseParams(Joined(lines), frontRunners, "f");
+    EXPECT_FALSE(sevenEnded.Loaded);
+    EXPECT_EQ(sevenEnded.Message, "");
+  }
+  // An empty eighth line is a line: the block that uses it is malformed.
+  const CourseParams emptyEighth = ParseCourseParams(Joined(lines) + "\r\n", 3, "f");
+  EXPECT_FALSE(emptyEighth.Loaded);
+  EXPECT_EQ(emptyEighth.Message, "fが不正です。処理を中止します。");
+  EXPECT_TRUE(ParseCourseParams(Joined(lines) + "\r\n", 0, "f").Loaded);
+  // Eight lines without a final line end are eight.
+  std::string eight = Joined(NumberedLines());
+  eight.resize(eight.size() - 2);
+  EXPECT_TRUE(ParseCourseParams(eight, 3, "f").Loaded);
 
   lines = NumberedLines();
   lines.push_back("anything at all");
