@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <numeric>
 #include <system_error>
 
@@ -23,12 +24,12 @@ constexpr double kNoOdds = 500;  // "00500"
 constexpr const char* kRankKey = "OddsRank";
 
 // Odds as a number; a text that holds none ("*", "-", blank, anything else)
-// counts as 00500.
+// counts as 00500. "nan" and "inf" are no odds either: a NaN would break the sort.
 double OddsValue(std::string_view field) {
   const std::string_view text = Trim(field);
   double value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return kNoOdds;
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return kNoOdds;
   return value;
 }
 

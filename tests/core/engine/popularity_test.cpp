@@ -35,6 +35,7 @@ TEST(ReadPopularity, RanksByOddsWithSharedRanks) {
       {"tie skips the next rank", {"00010", "00020", "00020", "00030"}, {1, 2, 2, 4}},
       {"no odds count as 00500, not last", {"00041", "  *  ", "00023", "00600"}, {2, 3, 1, 4}},
       {"dash, blank and junk also count as 00500", {"-", "     ", "0x1", "00500", "00499"}, {2, 2, 2, 2, 1}},
+      {"nan and inf are no numbers either", {"  nan", "00023", "  inf", "00600"}, {2, 1, 2, 4}},
       {"numeric, not text order", {"  100", "00099"}, {2, 1}},
       {"single runner", {"00031"}, {1}},
   };
