@@ -197,6 +197,11 @@ write("special", "rvx_tok2.kd2", special[1])
 write("special", "rvx_uma.kd2", special[2])
 
 write("escape", "escape.kd2", day_b[0])
+
+# One race header more than a day may hold.
+write("oversized", "rvx_den1.kd2", day_b[0][:1] * 40)
+write("oversized", "rvx_den2.kd2", day_b[1])
+write("oversized", "rvx_uma.kd2", day_b[2])
 PY
 
 # Fixed time stamps keep the archives the same from run to run.
@@ -220,6 +225,7 @@ pack kd3_jb260531.lzh day_a_kd3_odds 7 rvx_ods.kd3 rvx_ods2.kd3
 pack hb260607.lzh day_b 7 rvx_den1.kd2 rvx_den2.kd2 rvx_uma.kd2
 pack tok260628.lzh special 5 rvx_tok1.kd2 rvx_tok2.kd2 rvx_uma.kd2
 pack no_data.lzh day_b 5 rvx_den1.kd2 rvx_den2.kd2
+pack oversized.lzh oversized 5 rvx_den1.kd2 rvx_den2.kd2 rvx_uma.kd2
 
 # jlha stores a relative name as given, so packing from a folder below the
 # file gives the member name ../escape.kd2.

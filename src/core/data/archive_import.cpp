@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/data/kd3_conversion.hpp"
@@ -92,6 +93,7 @@ class StagingFolder {
   }
 
   bool Ok() const { return errors_.empty(); }
+  const fs::path& Path() const { return path_; }
   const std::vector<ExtractionError>& Errors() const { return errors_; }
 
  private:
@@ -134,7 +136,12 @@ ImportResult ImportArchive(const fs::path& archive, const ProgramFolder& folder,
     if (const auto companion = CompanionArchive(archive)) staging.Extract(*companion, progress);
   }
   if (staging.Ok()) staging.Convert();
-  if (staging.Ok()) staging.MoveInto(folder.Root());
+  if (!staging.Ok()) return {.loaded = false, .message = ExtractionErrorMessage(staging.Errors())};
+  // A set the race card would refuse must not replace the one in place.
+  if (std::string refused = RaceCard::Refusal(staging.Path()); !refused.empty()) {
+    return {.loaded = false, .message = std::move(refused)};
+  }
+  staging.MoveInto(folder.Root());
   if (!staging.Ok()) return {.loaded = false, .message = ExtractionErrorMessage(staging.Errors())};
 
   const LoadResult load = card.Load(folder.Root());

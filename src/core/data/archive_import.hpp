@@ -18,7 +18,7 @@ struct ImportResult {
 };
 
 // Nothing in the program folder changes unless both archives extract and
-// convert without an error; `card` changes only through a successful load
+// convert without an error and the race card would accept their files; `card` changes only through a successful load
 // (an odds-only archive updates the odds of the card already loaded).
 ImportResult ImportArchive(const std::filesystem::path& archive, const ProgramFolder& folder, RaceCard& card,
                            const ExtractionProgress& progress = {});

@@ -1,6 +1,6 @@
 #include "core/data/race_card.hpp"
 
-#include <tuple>
+#include <utility>
 
 #include "core/data/line_reader.hpp"
 #include "core/data/record.hpp"
@@ -11,13 +11,25 @@ namespace {
 
 constexpr int kOddsKeyLength = 22;
 
-std::expected<std::vector<std::string>, std::string> ReadLimited(const std::filesystem::path& path, size_t limit,
-                                                                 const char* what) {
-  auto lines = ReadRecordFile(path);
+// A data file and the most lines its table holds.
+struct TableFile {
+  const char* name;
+  size_t limit;
+  const char* what;
+};
+
+constexpr TableFile kRaceHeaders{kRaceHeaderFile, RaceCard::kMaxRaces, "レース"};
+constexpr TableFile kEntries{kEntryFile, RaceCard::kMaxRunnerLines, "出走馬"};
+constexpr TableFile kHorses{kHorseFile, RaceCard::kMaxRunnerLines, "競走馬"};
+constexpr TableFile kOdds{kOddsFile, RaceCard::kMaxOddsLines, "オッズ"};
+
+std::expected<std::vector<std::string>, std::string> ReadLimited(const std::filesystem::path& folder,
+                                                                 const TableFile& file) {
+  auto lines = ReadRecordFile(folder / file.name);
   if (!lines) return lines;
-  if (lines->size() > limit) {
-    return std::unexpected(path.filename().string() + ": " + what + "が多すぎます (" +
-                           std::to_string(lines->size()) + " 行、上限 " + std::to_string(limit) +
+  if (lines->size() > file.limit) {
+    return std::unexpected(std::string(file.name) + ": " + file.what + "が多すぎます (" +
+                           std::to_string(lines->size()) + " 行、上限 " + std::to_string(file.limit) +
                            " 行)。このデータは読み込めません。");
   }
   return lines;
@@ -40,10 +52,9 @@ LoadResult RaceCard::Load(const std::filesystem::path& folder) {
 
   std::vector<std::string> races, entries, horses;
   if (cardPresent) {
-    for (auto [file, limit, what, target] : {std::tuple{kRaceHeaderFile, kMaxRaces, "レース", &races},
-                                             std::tuple{kEntryFile, kMaxRunnerLines, "出走馬", &entries},
-                                             std::tuple{kHorseFile, kMaxRunnerLines, "競走馬", &horses}}) {
-      auto lines = ReadLimited(folder / file, limit, what);
+    for (auto [file, target] : {std::pair{&kRaceHeaders, &races}, std::pair{&kEntries, &entries},
+                                std::pair{&kHorses, &horses}}) {
+      auto lines = ReadLimited(folder, *file);
       if (!lines) {
         result.error = lines.error();
         return result;
@@ -52,7 +63,7 @@ LoadResult RaceCard::Load(const std::filesystem::path& folder) {
     }
   }
   if (oddsPresent) {
-    auto o = ReadLimited(folder / kOddsFile, kMaxOddsLines, "オッズ");
+    auto o = ReadLimited(folder, kOdds);
     if (!o) {
       result.error = o.error();
       return result;
@@ -69,6 +80,15 @@ LoadResult RaceCard::Load(const std::filesystem::path& folder) {
   for (const auto& line : raceLines_) summaries_.push_back(ParseRaceHeader(line));
   result.loaded = true;
   return result;
+}
+
+std::string RaceCard::Refusal(const std::filesystem::path& folder) {
+  for (const TableFile* file : {&kRaceHeaders, &kEntries, &kHorses, &kOdds}) {
+    std::error_code ec;
+    if (!std::filesystem::exists(folder / file->name, ec)) continue;
+    if (auto lines = ReadLimited(folder, *file); !lines) return lines.error();
+  }
+  return {};
 }
 
 const RaceSummary& RaceCard::Summary(int r) const {

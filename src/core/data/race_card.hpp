@@ -31,6 +31,10 @@ class RaceCard {
   // it is present and acceptable, whatever the card. A refused or unreadable
   // file changes nothing.
   LoadResult Load(const std::filesystem::path& folder);
+  // The message with which Load would refuse a data file of `folder` (over
+  // its table's capacity, or unreadable), or empty. Lets an import refuse a
+  // set before its files replace the ones in place.
+  static std::string Refusal(const std::filesystem::path& folder);
 
   int RaceCount() const { return static_cast<int>(raceLines_.size()); }
   // A line past the count that the last load read is empty.

@@ -282,6 +282,24 @@ TEST_F(ArchiveImportTest, ExtractionErrorsChangeNothing) {
   EXPECT_EQ(reloaded.RaceCount(), 3);
 }
 
+// The files of a set that the race card refuses never replace the set in place,
+// so the card already loaded still loads at the next start.
+TEST_F(ArchiveImportTest, AnOversizedSetIsRefusedBeforeItReplacesTheFiles) {
+  ImportCard("hb260531.lzh", "j260531.lzh");
+  const FolderSnapshot before = Snapshot(Program());
+
+  const ImportResult result = Import(Copy("oversized.lzh", "hb260614.lzh"));
+
+  EXPECT_FALSE(result.loaded);
+  EXPECT_THAT(result.message, HasSubstr("rvx_den1.kd2"));
+  EXPECT_THAT(result.message, HasSubstr("40"));
+  EXPECT_EQ(Snapshot(Program()), before);
+  EXPECT_EQ(card_.RaceCount(), 3);
+  RaceCard reloaded;
+  EXPECT_TRUE(reloaded.Load(Program()).loaded);
+  EXPECT_EQ(reloaded.RaceCount(), 3);
+}
+
 TEST_F(ArchiveImportTest, DamagedBytesGiveAnErrorNeverACrash) {
   ImportCard("hb260607.lzh");
   const FolderSnapshot sound = Snapshot(Program());
