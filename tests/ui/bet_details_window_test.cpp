@@ -112,6 +112,8 @@ TEST_F(BetDetailsWindowTest, LooksAsTheFormSays) {
   EXPECT_EQ(window_.Memo()->font().families().front(), QStringLiteral("Arial"));
   EXPECT_EQ(window_.SaveButton()->toolTip(), QStringLiteral("保存"));
   EXPECT_EQ(window_.CopyButton()->toolTip(), QStringLiteral("選択範囲をコピー"));
+  EXPECT_EQ(window_.SaveButton()->toolTipDuration(), 8000);
+  EXPECT_EQ(window_.CopyButton()->toolTipDuration(), 8000);
   EXPECT_FALSE(window_.isVisible());
 }
 

@@ -51,6 +51,7 @@ TEST_F(CommandsTest, ToolbarButtonsCarryTheirHintsAndRunTheirCommands) {
     ImageButton* button = window.Header().Button(spec.button);
     EXPECT_EQ(button->objectName(), QStringLiteral("ImgBtn%1").arg(spec.button));
     EXPECT_EQ(button->toolTip(), QString::fromUtf8(spec.hint));
+    EXPECT_EQ(button->toolTipDuration(), 8000);
     EXPECT_EQ(button->size(), QSize(39, 39));
     EXPECT_EQ(button->pos(), QPoint(504 + 39 * spec.button, 8));
     EXPECT_TRUE(button->Supported());
@@ -190,6 +191,7 @@ TEST_F(CommandsTest, TheProductMarkOnTheHeaderLinksToTheHomePage) {
   auto* link = window.Header().findChild<QLabel*>(QStringLiteral("HomePageLink"));
   ASSERT_NE(link, nullptr);
   EXPECT_EQ(link->toolTip(), QStringLiteral("Orvaneのホームページを表示"));
+  EXPECT_EQ(link->toolTipDuration(), 8000);
   QTest::mouseClick(link, Qt::LeftButton);
   ASSERT_EQ(Desktop().openedUrls.size(), 1u);
   EXPECT_EQ(Desktop().openedUrls[0], QUrl(QString::fromLatin1(kProductPageUrl)));

@@ -47,6 +47,8 @@ TEST_F(MainWindowTest, StartShowsTheFirstRaceOfTheDataSetInTheProgramFolder) {
   EXPECT_EQ(window.Header().Title1()->text(), QString::fromStdString(ToUtf8(card.Summary(0).TitleText)));
   EXPECT_EQ(window.Header().Title2()->text(), QString::fromStdString(ToUtf8(card.Summary(0).DescriptionText)));
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Orvane"));
+  EXPECT_EQ(window.Header().Title1()->y(), 21);
+  EXPECT_EQ(window.Header().Title2()->y(), 37);
   EXPECT_TRUE(Desktop().messages.isEmpty());
 }
 

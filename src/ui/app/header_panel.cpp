@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "ui/app/fonts.hpp"
+#include "ui/app/skin.hpp"
 #include "ui/art/artwork.hpp"
 
 namespace orvane::ui {
@@ -22,7 +23,7 @@ constexpr int kTitleWidth = kToolbarLeft - kTitleLeft - 4;
 HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent), betPanel_(this) {
   setObjectName(QStringLiteral("HeaderPanel"));
   setFixedHeight(kHeight);
-  lblTitle1_ = MakeTitle("lblTitle1", {kTitleLeft, 20, kTitleWidth, 18}, true);
+  lblTitle1_ = MakeTitle("lblTitle1", {kTitleLeft, 21, kTitleWidth, 18}, true);
   lblTitle2_ = MakeTitle("lblTitle2", {kTitleLeft, 37, kTitleWidth, 18}, false);
   lblNige_ = MakeTitle("lblNige", kNigeRect, true);
 
@@ -33,6 +34,7 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent), betPanel_(this) {
   homePage_->adjustSize();
   homePage_->setCursor(Qt::PointingHandCursor);
   homePage_->setToolTip(QStringLiteral("Orvaneのホームページを表示"));
+  homePage_->setToolTipDuration(kHintDurationMs);
   homePage_->installEventFilter(this);
 
   for (const CommandSpec& spec : CommandTable()) {
@@ -43,6 +45,7 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent), betPanel_(this) {
                         art::ToolbarPicture(spec.button, art::ButtonLook::Hover),
                         art::ToolbarPicture(spec.button, art::ButtonLook::Pressed));
     button->setToolTip(QString::fromUtf8(spec.hint));
+    button->setToolTipDuration(kHintDurationMs);
     button->setGeometry(kToolbarLeft + spec.button * art::kButtonSize, kToolbarTop, art::kButtonSize, art::kButtonSize);
     buttons_[static_cast<size_t>(spec.button)] = button;
   }

@@ -7,4 +7,8 @@ namespace orvane::ui {
 
 void ApplySkin(QApplication& app);
 
+// A hint hides after 8 s; Qt's own time grows with the text, so each widget
+// with a hint is given this one.
+inline constexpr int kHintDurationMs = 8000;
+
 }  // namespace orvane::ui

@@ -16,6 +16,7 @@
 #include "core/data/width.hpp"
 #include "core/output/line_file.hpp"
 #include "ui/app/desktop.hpp"
+#include "ui/app/skin.hpp"
 #include "ui/app/user_settings.hpp"
 #include "ui/bets/bet_details_icons.hpp"
 
@@ -117,6 +118,7 @@ void TfrmKaime::BuildToolBar() {
     tool->setObjectName(QString::fromLatin1(name));
     tool->setIcon(icon);
     tool->setToolTip(hint);
+    tool->setToolTipDuration(kHintDurationMs);
     tool->setAutoRaise(true);
     connect(tool, &QToolButton::clicked, action, &QAction::trigger);
     bar->addWidget(tool);
