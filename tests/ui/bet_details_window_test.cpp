@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -171,6 +173,26 @@ TEST_F(BetDetailsSaveTest, PresetNameIsTheFirstSevenBytesOfTheTitle) {
     ASSERT_FALSE(requests_.empty());
     EXPECT_EQ(requests_.back().presetName, QString::fromUtf8(c.preset)) << c.title;
   }
+}
+
+TEST_F(BetDetailsWindowTest, TheSaveDialogAsksForATextFileAndReplacesWithoutAQuestion) {
+  window_.SetText(ToCp932("東京11R 一般"), DetailsOf(kMarks, kTrioPattern, "11"));
+  bool inspected = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    poll.stop();
+    inspected = true;
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("買い目をテキストファイルとして保存"));
+    EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("テキストファイル(*.txt)")});
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    dialog->reject();
+  });
+  poll.start(10);
+  window_.mnuSaveClick();
+  EXPECT_TRUE(inspected);
 }
 
 TEST_F(BetDetailsSaveTest, CancelWritesNothing) {

@@ -49,8 +49,10 @@ std::string FileNameStem(std::string_view title) {
   return std::string(title.substr(0, end));
 }
 
+// An existing file is replaced without a question.
 QString ChooseWithDialog(QWidget* parent, const TfrmKaime::SaveRequest& request) {
-  return QFileDialog::getSaveFileName(parent, request.title, request.presetName, request.filter);
+  return QFileDialog::getSaveFileName(parent, request.title, request.presetName, request.filter, nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
 }
 
 QPoint CentredOnScreen(QSize window) {
