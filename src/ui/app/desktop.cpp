@@ -17,7 +17,7 @@ class RealDesktop final : public Desktop {
   }
 
   bool ConfirmYesAbort(QWidget* parent, const QString& text) override {
-    return QMessageBox::warning(parent, QApplication::applicationDisplayName(), text,
+    return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
                                 QMessageBox::Yes | QMessageBox::Abort, QMessageBox::Yes) == QMessageBox::Yes;
   }
 

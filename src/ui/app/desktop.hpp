@@ -22,7 +22,7 @@ class Desktop {
   virtual void Beep() = 0;
   // A message with an OK button.
   virtual void Inform(QWidget* parent, const QString& text) = 0;
-  // A warning question with the buttons Yes and Abort; true for Yes.
+  // A confirmation with the buttons Yes and Abort; true for Yes.
   virtual bool ConfirmYesAbort(QWidget* parent, const QString& text) = 0;
   // The chosen file, or empty when cancelled.
   virtual QString OpenFileName(QWidget* parent, const OpenFileRequest& request) = 0;
