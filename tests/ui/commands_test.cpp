@@ -46,14 +46,14 @@ using CommandsTest = MainWindowFixture;
 TEST_F(CommandsTest, ToolbarButtonsCarryTheirHintsAndRunTheirCommands) {
   CopySampleDay();
   TfrmOrvane& window = Start();
-  for (const CommandSpec& spec : CommandTable()) {
-    if (spec.button < 0) continue;
-    ImageButton* button = window.Header().Button(spec.button);
-    EXPECT_EQ(button->objectName(), QStringLiteral("ImgBtn%1").arg(spec.button));
-    EXPECT_EQ(button->toolTip(), QString::fromUtf8(spec.hint));
+  for (const CommandEntry& entry : CommandTable()) {
+    if (entry.button < 0) continue;
+    ImageButton* button = window.Header().Button(entry.button);
+    EXPECT_EQ(button->objectName(), QStringLiteral("ImgBtn%1").arg(entry.button));
+    EXPECT_EQ(button->toolTip(), QString::fromUtf8(entry.hint));
     EXPECT_EQ(button->toolTipDuration(), 8000);
     EXPECT_EQ(button->size(), QSize(39, 39));
-    EXPECT_EQ(button->pos(), QPoint(504 + 39 * spec.button, 8));
+    EXPECT_EQ(button->pos(), QPoint(504 + 39 * entry.button, 8));
     EXPECT_TRUE(button->Supported());
   }
   EXPECT_EQ(window.Header().Button(1)->toolTip(), QStringLiteral("既存のRVXデータを読み込む （Ctrl+O)"));
@@ -66,13 +66,13 @@ TEST_F(CommandsTest, ToolbarButtonsCarryTheirHintsAndRunTheirCommands) {
 TEST_F(CommandsTest, TheMainMenuIsHiddenAndHoldsEveryKeyedCommand) {
   TfrmOrvane& window = Start();
   EXPECT_FALSE(window.Menus().MainMenu()->isVisible());
-  for (const CommandSpec& spec : CommandTable()) {
-    if (spec.key == QKeyCombination(Qt::Key_unknown)) continue;
-    const QAction* item = window.Menus().MainItem(spec.command);
-    ASSERT_NE(item, nullptr) << spec.caption;
-    EXPECT_EQ(item->objectName(), QString::fromLatin1(spec.mainItem));
-    EXPECT_EQ(item->shortcut(), QKeySequence(spec.key)) << spec.caption;
-    EXPECT_EQ(item->text(), QString::fromUtf8(spec.caption));
+  for (const CommandEntry& entry : CommandTable()) {
+    if (entry.key == QKeyCombination(Qt::Key_unknown)) continue;
+    const QAction* item = window.Menus().MainItem(entry.command);
+    ASSERT_NE(item, nullptr) << entry.caption;
+    EXPECT_EQ(item->objectName(), QString::fromLatin1(entry.mainItem));
+    EXPECT_EQ(item->shortcut(), QKeySequence(entry.key)) << entry.caption;
+    EXPECT_EQ(item->text(), QString::fromUtf8(entry.caption));
   }
   EXPECT_EQ(window.Menus().MainItem(Command::Options)->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
   EXPECT_EQ(window.Menus().MainItem(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));

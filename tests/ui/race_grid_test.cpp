@@ -57,7 +57,7 @@ TEST_P(HeaderClickTest, AClickSortsStablyAndASecondClickReturnsToHorseNumberOrde
   ClickHeader(c.column);
   EXPECT_EQ(Window().CurrentSort(), c.sort);
   EXPECT_EQ(Grid().Model().HorseOrder(), SortRaceGrid(InitialTable(), c.sort));
-  EXPECT_EQ(Grid().Header().SortMarkColumn(), SortSpecOf(c.sort).gridColumn);
+  EXPECT_EQ(Grid().Header().SortMarkColumn(), SortRuleOf(c.sort).gridColumn);
   EXPECT_EQ(Grid().Header().SortMarkDescending(), c.descending);
 
   ClickHeader(c.column);

@@ -12,8 +12,8 @@ namespace {
 // Points are compared as shown, with one decimal.
 double OneDecimalValue(double points) { return LenientReal(OneDecimal(points)); }
 
-const std::array<SortSpec, 8>& SortSpecs() {
-  static const std::array<SortSpec, 8> specs{{
+const std::array<SortRule, 8>& SortRules() {
+  static const std::array<SortRule, 8> rules{{
       {SortType::Mark, 1, false, 0, ToCp932("印でソート")},
       {SortType::HorseNumber, 0, false, 2, ToCp932("馬番でソート")},
       {SortType::Weight, 2, true, 3, ToCp932("斤量でソート")},
@@ -23,12 +23,12 @@ const std::array<SortSpec, 8>& SortSpecs() {
       {SortType::Win, 6, true, 7, ToCp932("勝利ポイントでソート")},
       {SortType::Return, 7, true, 8, ToCp932("回収ポイントでソート")},
   }};
-  return specs;
+  return rules;
 }
 
-const SortSpec* SpecOfGridColumn(int column) {
-  for (const auto& spec : SortSpecs()) {
-    if (spec.gridColumn == column) return &spec;
+const SortRule* RuleOfGridColumn(int column) {
+  for (const auto& rule : SortRules()) {
+    if (rule.gridColumn == column) return &rule;
   }
   return nullptr;
 }
@@ -60,32 +60,32 @@ SortRow MakeSortRow(int horseNumber, const TBachu& runner, int markPosition) {
           OneDecimalValue(runner.ReturnPoints)};
 }
 
-const SortSpec& SortSpecOf(SortType type) {
-  for (const auto& spec : SortSpecs()) {
-    if (spec.type == type) return spec;
+const SortRule& SortRuleOf(SortType type) {
+  for (const auto& rule : SortRules()) {
+    if (rule.type == type) return rule;
   }
-  return SortSpecs()[1];
+  return SortRules()[1];
 }
 
 std::string HeaderHint(int column) {
-  const SortSpec* spec = SpecOfGridColumn(column);
-  return spec ? spec->hint : std::string();
+  const SortRule* rule = RuleOfGridColumn(column);
+  return rule ? rule->hint : std::string();
 }
 
 std::optional<SortType> SortTypeForHeaderClick(int column, SortType current) {
-  const SortSpec* spec = SpecOfGridColumn(column);
-  if (!spec) return std::nullopt;
-  if (spec->type == current && spec->type != SortType::HorseNumber) return SortType::HorseNumber;
-  return spec->type;
+  const SortRule* rule = RuleOfGridColumn(column);
+  if (!rule) return std::nullopt;
+  if (rule->type == current && rule->type != SortType::HorseNumber) return SortType::HorseNumber;
+  return rule->type;
 }
 
 std::vector<int> SortRaceGrid(std::span<const SortRow> rows, SortType type) {
-  const SortSpec& spec = SortSpecOf(type);
+  const SortRule& rule = SortRuleOf(type);
   std::vector<SortRow> sorted(rows.begin(), rows.end());
   std::ranges::stable_sort(sorted, [&](const SortRow& a, const SortRow& b) {
-    const double x = a.Column(spec.sortColumn);
-    const double y = b.Column(spec.sortColumn);
-    return spec.descending ? y < x : x < y;
+    const double x = a.Column(rule.sortColumn);
+    const double y = b.Column(rule.sortColumn);
+    return rule.descending ? y < x : x < y;
   });
   std::vector<int> order;
   order.reserve(sorted.size());

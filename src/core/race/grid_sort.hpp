@@ -30,7 +30,7 @@ struct SortRow {
 
 SortRow MakeSortRow(int horseNumber, const TBachu& runner, int markPosition);
 
-struct SortSpec {
+struct SortRule {
   SortType type;
   int sortColumn;     // column of the sort table
   bool descending;
@@ -38,7 +38,7 @@ struct SortSpec {
   std::string hint;   // header hint, CP932
 };
 
-const SortSpec& SortSpecOf(SortType type);
+const SortRule& SortRuleOf(SortType type);
 
 // The header hint of race grid column `column`; empty for columns without one.
 std::string HeaderHint(int column);

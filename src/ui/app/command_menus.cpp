@@ -83,10 +83,10 @@ QMenu* CommandMenus::NewPopup(const char* name) {
 }
 
 QAction* CommandMenus::AddMainItem(QMenu* menu, Command command) {
-  const CommandSpec& spec = SpecOf(command);
-  auto* item = new QAction(QString::fromUtf8(spec.caption), window_);
-  item->setObjectName(QString::fromLatin1(spec.mainItem));
-  if (spec.key != QKeyCombination(Qt::Key_unknown)) item->setShortcut(QKeySequence(spec.key));
+  const CommandEntry& entry = EntryOf(command);
+  auto* item = new QAction(QString::fromUtf8(entry.caption), window_);
+  item->setObjectName(QString::fromLatin1(entry.mainItem));
+  if (entry.key != QKeyCombination(Qt::Key_unknown)) item->setShortcut(QKeySequence(entry.key));
   item->setShortcutContext(Qt::WindowShortcut);
   connect(item, &QAction::triggered, this, [this, command] { emit Triggered(command); });
   window_->addAction(item);
@@ -96,14 +96,14 @@ QAction* CommandMenus::AddMainItem(QMenu* menu, Command command) {
 }
 
 QAction* CommandMenus::AddPopupItem(QMenu* menu, Command command) {
-  const CommandSpec& spec = SpecOf(command);
+  const CommandEntry& entry = EntryOf(command);
   // The key is shown beside the caption; it belongs to the MainMenu1 item.
-  QString caption = QString::fromUtf8(spec.caption);
-  if (spec.key != QKeyCombination(Qt::Key_unknown)) {
-    caption += QLatin1Char('\t') + QKeySequence(spec.key).toString(QKeySequence::NativeText);
+  QString caption = QString::fromUtf8(entry.caption);
+  if (entry.key != QKeyCombination(Qt::Key_unknown)) {
+    caption += QLatin1Char('\t') + QKeySequence(entry.key).toString(QKeySequence::NativeText);
   }
   auto* item = menu->addAction(caption);
-  item->setObjectName(QString::fromLatin1(spec.popupItem));
+  item->setObjectName(QString::fromLatin1(entry.popupItem));
   connect(item, &QAction::triggered, this, [this, command] { emit Triggered(command); });
   popupItems_[command] = item;
   return item;

@@ -29,7 +29,7 @@ enum class Command {
   About,
 };
 
-struct CommandSpec {
+struct CommandEntry {
   Command command;
   int button;             // toolbar button ImgBtn<n>, -1 for none
   const char* hint;       // the button's hint (UTF-8), empty without a button
@@ -39,8 +39,8 @@ struct CommandSpec {
   QKeyCombination key;    // Qt::Key_unknown for none
 };
 
-std::span<const CommandSpec> CommandTable();
-const CommandSpec& SpecOf(Command command);
+std::span<const CommandEntry> CommandTable();
+const CommandEntry& EntryOf(Command command);
 
 inline constexpr int kToolbarButtons = 10;
 

@@ -37,17 +37,17 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent), betPanel_(this) {
   homePage_->setToolTipDuration(kHintDurationMs);
   homePage_->installEventFilter(this);
 
-  for (const CommandSpec& spec : CommandTable()) {
-    if (spec.button < 0) continue;
+  for (const CommandEntry& entry : CommandTable()) {
+    if (entry.button < 0) continue;
     auto* button = new ImageButton(this);
-    button->setObjectName(QStringLiteral("ImgBtn") + QString::number(spec.button));
-    button->SetPictures(art::ToolbarPicture(spec.button, art::ButtonLook::Normal),
-                        art::ToolbarPicture(spec.button, art::ButtonLook::Hover),
-                        art::ToolbarPicture(spec.button, art::ButtonLook::Pressed));
-    button->setToolTip(QString::fromUtf8(spec.hint));
+    button->setObjectName(QStringLiteral("ImgBtn") + QString::number(entry.button));
+    button->SetPictures(art::ToolbarPicture(entry.button, art::ButtonLook::Normal),
+                        art::ToolbarPicture(entry.button, art::ButtonLook::Hover),
+                        art::ToolbarPicture(entry.button, art::ButtonLook::Pressed));
+    button->setToolTip(QString::fromUtf8(entry.hint));
     button->setToolTipDuration(kHintDurationMs);
-    button->setGeometry(kToolbarLeft + spec.button * art::kButtonSize, kToolbarTop, art::kButtonSize, art::kButtonSize);
-    buttons_[static_cast<size_t>(spec.button)] = button;
+    button->setGeometry(kToolbarLeft + entry.button * art::kButtonSize, kToolbarTop, art::kButtonSize, art::kButtonSize);
+    buttons_[static_cast<size_t>(entry.button)] = button;
   }
 }
 

@@ -111,10 +111,10 @@ void TfrmOrvane::BuildLayout() {
   connect(menus_, &CommandMenus::Triggered, this, &TfrmOrvane::Execute);
   connect(menus_, &CommandMenus::RaceChosen, this, &TfrmOrvane::ShowRace);
 
-  for (const CommandSpec& spec : CommandTable()) {
-    if (spec.button < 0) continue;
-    connect(header_->Button(spec.button), &QAbstractButton::clicked, this,
-            [this, command = spec.command] { Execute(command); });
+  for (const CommandEntry& entry : CommandTable()) {
+    if (entry.button < 0) continue;
+    connect(header_->Button(entry.button), &QAbstractButton::clicked, this,
+            [this, command = entry.command] { Execute(command); });
   }
   connect(header_, &HeaderPanel::HomePageClicked, this, [this] { Execute(Command::ProductPage); });
   connect(grid_, &RaceGridView::HeaderClicked, this, &TfrmOrvane::OnHeaderClicked);

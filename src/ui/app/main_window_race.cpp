@@ -62,8 +62,8 @@ void TfrmOrvane::RenderRace(RowPlacement placement) {
   if (placement == RowPlacement::AsOnScreen) {
     grid_->Model().ArrangeRows(onScreen);
   } else {
-    const SortSpec& spec = SortSpecOf(sortType_);
-    grid_->SetSortMark(spec.gridColumn, spec.descending);
+    const SortRule& rule = SortRuleOf(sortType_);
+    grid_->SetSortMark(rule.gridColumn, rule.descending);
     // The rows come in horse-number order: only another sort moves them.
     if (sortType_ != orvane::SortType::HorseNumber) SortRaceGrid(sortType_);
   }
@@ -79,8 +79,8 @@ void TfrmOrvane::OnHeaderClicked(int column) {
   const std::optional<orvane::SortType> chosen = SortTypeForHeaderClick(column, sortType_);
   if (chosen) sortType_ = *chosen;
   // The mark stays on the current sort's column, whatever column was clicked.
-  const SortSpec& spec = SortSpecOf(sortType_);
-  grid_->SetSortMark(spec.gridColumn, spec.descending);
+  const SortRule& rule = SortRuleOf(sortType_);
+  grid_->SetSortMark(rule.gridColumn, rule.descending);
   if (chosen) SortRaceGrid(sortType_);
 }
 

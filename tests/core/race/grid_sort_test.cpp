@@ -30,7 +30,7 @@ TEST(HeaderClick, ChoosesTheSortAndASecondClickGoesBack) {
     EXPECT_EQ(SortTypeForHeaderClick(c.column, c.current), c.chosen);
     // The sort mark goes on the clicked column, or on 馬 after a second click.
     if (c.chosen) {
-      EXPECT_EQ(SortSpecOf(*c.chosen).gridColumn, *c.chosen == HorseNumber ? 2 : c.column);
+      EXPECT_EQ(SortRuleOf(*c.chosen).gridColumn, *c.chosen == HorseNumber ? 2 : c.column);
     }
   }
 }
